@@ -1,0 +1,50 @@
+#pragma once
+
+#include "RecApp.h"
+
+#include <QByteArray>
+#include <QObject>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QThread;
+class QTimer;
+
+/// Loads the remote configuration, falling back to the installed default documents.
+class UninstallProfile : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UninstallProfile(QObject *parent = nullptr);
+    ~UninstallProfile() override;
+
+signals:
+    void recAppEmit(QVector<RecApp> apps);
+    void uninstallCauseEmit(bool uninstallCuaseCheck,
+                            QVector<QString> causeKeys,
+                            QMap<QString, QString> uninstallCause,
+                            QString users);
+    void downLoadResEmit();
+
+public slots:
+    void onReplaryFinished();
+    void readConfigTimeout();
+
+private:
+    void loadDefaultRes();
+    void parseConfigJson();
+    void parseDefaultJson();
+    void downloadUpdater();
+    void updaterReplyFinished(QNetworkReply *reply);
+
+    QNetworkAccessManager *m_networkManager = nullptr;
+    QNetworkReply *m_pServiceReply = nullptr;
+    QTimer *m_timeoutTimer = nullptr;
+    QThread *m_workerThread = nullptr;
+    QByteArray m_document;
+    QString m_language;
+    bool m_uninstallCuaseCheck = false;
+    QString m_users;
+    QVector<QString> m_causeList;
+};

@@ -1,0 +1,6 @@
+#include "entry/WizardMain.h"
+
+int runWizard(int, char **)
+{
+    return 0;
+}

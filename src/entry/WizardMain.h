@@ -1,0 +1,4 @@
+#pragma once
+
+// Runs the whole wizard on the calling thread; 512 when it ran through, 0 otherwise.
+int runWizard(int argc, char **argv);

@@ -1,0 +1,86 @@
+#include "Framework.h"
+
+#include "LmProductInfo.h"
+#include "ProcessEnvironment.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QNetworkAccessManager>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct FrameworkState
+{
+    // QApplication keeps references to argc and argv for its whole life.
+    int argc = 0;
+    std::vector<QByteArray> arguments;
+    std::vector<char *> argv;
+    std::unique_ptr<QApplication> application;
+    std::unique_ptr<QNetworkAccessManager> networkManager;
+    bool aboutIconShown = true;
+};
+
+FrameworkState &state()
+{
+    static FrameworkState framework;
+    return framework;
+}
+
+void copyArguments(FrameworkState &framework, int argc, char **argv)
+{
+    framework.arguments.clear();
+    framework.argv.clear();
+    for (int i = 0; i < argc && argv; ++i)
+        framework.arguments.emplace_back(argv[i]);
+    if (framework.arguments.empty())
+        framework.arguments.emplace_back("uninstall");
+    for (QByteArray &argument : framework.arguments)
+        framework.argv.push_back(argument.data());
+    framework.argv.push_back(nullptr);
+    framework.argc = int(framework.arguments.size());
+}
+
+} // namespace
+
+bool Framework::init(int, int argc, char **argv)
+{
+    FrameworkState &framework = state();
+    const LmProductInfo *product = LmProductInfo::instance();
+    QCoreApplication::setOrganizationName(product->brand());
+    QCoreApplication::setApplicationName(product->productName(QString()));
+    if (!QCoreApplication::instance()) {
+        if (!platform::hasDisplay())
+            return false;
+        copyArguments(framework, argc, argv);
+        framework.application = std::make_unique<QApplication>(framework.argc,
+                                                               framework.argv.data());
+    }
+    framework.networkManager = std::make_unique<QNetworkAccessManager>();
+    framework.aboutIconShown = true;
+    return true;
+}
+
+void Framework::uninit()
+{
+    FrameworkState &framework = state();
+    framework.networkManager.reset();
+    framework.application.reset();
+}
+
+QNetworkAccessManager *Framework::networkAccessManager()
+{
+    return state().networkManager.get();
+}
+
+void Framework::setAboutIcnShow(bool show)
+{
+    state().aboutIconShown = show;
+}
+
+bool Framework::isAboutIconShown()
+{
+    return state().aboutIconShown;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QMutex>
+#include <QString>
+
+/// Usage statistics: each event becomes one JSON line in usage.jsonl of the data directory.
+class LMGA
+{
+public:
+    enum CEIPType { Event = 1 };
+
+    static LMGA *instance();
+
+    void startService(int mode, const QString &category);
+    void stopService();
+    void startOneceTimeCheck();
+    // Safe from any thread.
+    void CEIP(const QString &category,
+              const QString &action,
+              CEIPType type,
+              const QString &label,
+              int value);
+
+    static QString usageFileName();
+
+private:
+    LMGA() = default;
+    QMutex m_mutex;
+};

@@ -1,0 +1,63 @@
+#include "LmMainWindowBase.h"
+
+#include <QMouseEvent>
+#include <QWindow>
+
+LmMainWindowBase::LmMainWindowBase(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags | Qt::Window | Qt::FramelessWindowHint)
+{}
+
+void LmMainWindowBase::postCreateDerivedMainWindow(bool resizable, bool movable, QMenuBar *)
+{
+    if (!resizable)
+        setFixedSize(size());
+    if (movable) {
+        m_titleStrip = findChild<QWidget *>(QStringLiteral("frameTitle"));
+        if (m_titleStrip)
+            m_titleStrip->installEventFilter(this);
+    }
+}
+
+void LmMainWindowBase::setAppEventLoopStarted()
+{
+    m_eventLoopStarted = true;
+}
+
+bool LmMainWindowBase::isAppEventLoopStarted() const
+{
+    return m_eventLoopStarted;
+}
+
+bool LmMainWindowBase::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_titleStrip && moveByTitleStrip(event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool LmMainWindowBase::moveByTitleStrip(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        // The window manager's own move keeps snapping and multi-screen rules intact.
+        m_manualMove = !(windowHandle() && windowHandle()->startSystemMove());
+        m_dragOffset = mouse->globalPos() - frameGeometry().topLeft();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!m_manualMove || !(mouse->buttons() & Qt::LeftButton))
+            return false;
+        move(mouse->globalPos() - m_dragOffset);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        m_manualMove = false;
+        return false;
+    default:
+        return false;
+    }
+}

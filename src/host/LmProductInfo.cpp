@@ -1,0 +1,106 @@
+#include "LmProductInfo.h"
+
+#include "ProcessEnvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString hostDirectory()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QString::fromStdString(platform::executableDirectory());
+}
+
+} // namespace
+
+LmProductInfo::LmProductInfo()
+{
+    load(hostDirectory() + QStringLiteral("/product.ini"));
+}
+
+LmProductInfo *LmProductInfo::instance()
+{
+    static LmProductInfo info;
+    return &info;
+}
+
+void LmProductInfo::load(const QString &iniFileName)
+{
+    m_ini = ProductIni::load(iniFileName);
+    m_installDirectory = QFileInfo(iniFileName).absolutePath();
+}
+
+QString LmProductInfo::installDirectory() const
+{
+    return m_installDirectory;
+}
+
+QString LmProductInfo::product(const QString &key) const
+{
+    return m_ini.value(QStringLiteral("Product"), key);
+}
+
+QString LmProductInfo::productName(const QString &) const
+{
+    return product(QStringLiteral("Name"));
+}
+
+QString LmProductInfo::productVersion(const QString &) const
+{
+    return product(QStringLiteral("Version"));
+}
+
+QString LmProductInfo::GUID(const QString &) const
+{
+    return product(QStringLiteral("GUID"));
+}
+
+QString LmProductInfo::purchaseUrl(const QString &) const
+{
+    return product(QStringLiteral("PurchaseUrl"));
+}
+
+QString LmProductInfo::productID() const
+{
+    return product(QStringLiteral("ID"));
+}
+
+QString LmProductInfo::brand() const
+{
+    return product(QStringLiteral("Brand"));
+}
+
+QString LmProductInfo::defaultLanguage() const
+{
+    return product(QStringLiteral("DefaultLanguage"));
+}
+
+QString LmProductInfo::defaultSkin() const
+{
+    return product(QStringLiteral("DefaultSkin"));
+}
+
+QString LmProductInfo::afterUninstallUrl(const QString &productId) const
+{
+    QString url = product(QStringLiteral("AfterUninstallUrl"));
+    return url.replace(QStringLiteral("%1"), productId);
+}
+
+QString LmProductInfo::resourceRoot() const
+{
+    QString root = product(QStringLiteral("ResourceRoot"));
+    if (root.isEmpty())
+        root = QStringLiteral("resources");
+    return QDir::cleanPath(QDir(m_installDirectory).absoluteFilePath(root));
+}
+
+QString LmProductInfo::extendParam(const QString &key, const QString &language) const
+{
+    const QString group = language.isEmpty() ? QStringLiteral("Extend")
+                                             : QStringLiteral("Extend.") + language;
+    return m_ini.value(group, key);
+}

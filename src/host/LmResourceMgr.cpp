@@ -1,0 +1,68 @@
+#include "LmResourceMgr.h"
+
+#include "LmProductInfo.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QTranslator>
+
+LmResourceMgr::LmResourceMgr() = default;
+LmResourceMgr::~LmResourceMgr() = default;
+
+LmResourceMgr *LmResourceMgr::instance()
+{
+    static LmResourceMgr manager;
+    return &manager;
+}
+
+QString LmResourceMgr::productResourceRoot() const
+{
+    return LmProductInfo::instance()->resourceRoot();
+}
+
+QString LmResourceMgr::skinDirectory(const QString &name) const
+{
+    return productResourceRoot() + QStringLiteral("/skins/") + name;
+}
+
+void LmResourceMgr::setCurrentSkin(const QString &name)
+{
+    const QString directory = skinDirectory(name);
+    QFile styleSheet(directory + QStringLiteral("/uninstall.qss"));
+    if (!styleSheet.open(QIODevice::ReadOnly))
+        return;
+    QDir::setSearchPaths(QStringLiteral("skin"), {directory});
+    qApp->setStyleSheet(QString::fromUtf8(styleSheet.readAll()));
+}
+
+void LmResourceMgr::setCurrentLanguage(const QString &language)
+{
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+    }
+    auto translator = std::make_unique<QTranslator>();
+    const QString catalogue = QStringLiteral("uninstall_") + language;
+    if (!translator->load(catalogue, productResourceRoot() + QStringLiteral("/translations")))
+        return;
+    QCoreApplication::installTranslator(translator.get());
+    m_translator = std::move(translator);
+}
+
+QString LmResourceMgr::applicationIconPath()
+{
+    return instance()->productResourceRoot() + QStringLiteral("/icon.png");
+}
+
+double LmResourceMgr::getZoomDPI()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : getBaseZoomDPI();
+}
+
+double LmResourceMgr::getBaseZoomDPI()
+{
+    return 96.0;
+}

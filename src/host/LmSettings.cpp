@@ -1,0 +1,69 @@
+#include "LmSettings.h"
+
+#include "LmProductInfo.h"
+
+#include <QSettings>
+
+namespace {
+
+const QString languageKey = QStringLiteral("Language");
+const QString skinKey = QStringLiteral("Skin");
+const QString applicationGroup = QStringLiteral("ApplicationParam/");
+const QString installGroup = QStringLiteral("Install/");
+
+} // namespace
+
+LmSettings *LmSettings::instance()
+{
+    static LmSettings settings;
+    return &settings;
+}
+
+std::unique_ptr<QSettings> LmSettings::open() const
+{
+    const LmProductInfo *product = LmProductInfo::instance();
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       product->brand(), product->productName(QString()));
+}
+
+QString LmSettings::currentLanguage(const QString &fallback) const
+{
+    const QString language = open()->value(languageKey).toString();
+    return language.isEmpty() ? fallback : language;
+}
+
+void LmSettings::setCurrentLanguage(const QString &language)
+{
+    open()->setValue(languageKey, language);
+}
+
+QString LmSettings::currentSkin(const QString &fallback) const
+{
+    const QString skin = open()->value(skinKey).toString();
+    return skin.isEmpty() ? fallback : skin;
+}
+
+void LmSettings::setCurrentSkin(const QString &skin)
+{
+    open()->setValue(skinKey, skin);
+}
+
+QVariant LmSettings::applicationParam(const QString &key, const QVariant &defaultValue) const
+{
+    return open()->value(applicationGroup + key, defaultValue);
+}
+
+void LmSettings::setApplicationParam(const QString &key, const QVariant &value)
+{
+    open()->setValue(applicationGroup + key, value);
+}
+
+void LmSettings::removeInstallRecord(const QString &key)
+{
+    open()->remove(installGroup + key);
+}
+
+QString LmSettings::fileName() const
+{
+    return open()->fileName();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+class QSettings;
+
+/// The user's settings of the product; every call opens the file anew, so any thread may call.
+class LmSettings
+{
+public:
+    static LmSettings *instance();
+
+    QString currentLanguage(const QString &fallback) const;
+    void setCurrentLanguage(const QString &language);
+    QString currentSkin(const QString &fallback) const;
+    void setCurrentSkin(const QString &skin);
+
+    QVariant applicationParam(const QString &key, const QVariant &defaultValue) const;
+    void setApplicationParam(const QString &key, const QVariant &value);
+
+    void removeInstallRecord(const QString &key);
+    QString fileName() const;
+
+private:
+    LmSettings() = default;
+    std::unique_ptr<QSettings> open() const;
+};

@@ -1,0 +1,38 @@
+#include "LmSingleInstance.h"
+
+#include "LmProductInfo.h"
+#include "NamedLock.h"
+
+namespace {
+
+std::unique_ptr<LmSingleInstance> &singleton()
+{
+    static std::unique_ptr<LmSingleInstance> object;
+    return object;
+}
+
+} // namespace
+
+LmSingleInstance::LmSingleInstance()
+    : m_lock(std::make_unique<platform::NamedLock>(
+        LmProductInfo::instance()->productName(QString()).toStdString()))
+{}
+
+LmSingleInstance::~LmSingleInstance() = default;
+
+LmSingleInstance *LmSingleInstance::instance()
+{
+    if (!singleton())
+        singleton().reset(new LmSingleInstance);
+    return singleton().get();
+}
+
+void LmSingleInstance::release()
+{
+    singleton().reset();
+}
+
+bool LmSingleInstance::isAppRunnabled()
+{
+    return m_lock->tryAcquire() != platform::NamedLock::Result::AlreadyExists;
+}

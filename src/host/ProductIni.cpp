@@ -1,0 +1,53 @@
+#include "ProductIni.h"
+
+#include <QFile>
+
+namespace {
+
+QString entryName(const QString &group, const QString &key)
+{
+    return group + QLatin1Char('/') + key;
+}
+
+} // namespace
+
+ProductIni ProductIni::parse(const QByteArray &text)
+{
+    ProductIni ini;
+    QString group;
+    const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    const QByteArray body = text.startsWith(byteOrderMark) ? text.mid(byteOrderMark.size()) : text;
+    for (const QByteArray &rawLine : body.split('\n')) {
+        const QString line = QString::fromUtf8(rawLine).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            group = line.mid(1, line.size() - 2).trimmed();
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            continue;
+        ini.m_values.insert(entryName(group, line.left(equals).trimmed()),
+                            line.mid(equals + 1).trimmed());
+    }
+    return ini;
+}
+
+ProductIni ProductIni::load(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return ProductIni();
+    return parse(file.readAll());
+}
+
+QString ProductIni::value(const QString &group, const QString &key) const
+{
+    return m_values.value(entryName(group, key));
+}
+
+bool ProductIni::contains(const QString &group, const QString &key) const
+{
+    return m_values.contains(entryName(group, key));
+}

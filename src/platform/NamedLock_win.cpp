@@ -1,0 +1,58 @@
+#include "NamedLock.h"
+
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+
+std::wstring toWide(const std::string &utf8)
+{
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring wide(size_t(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
+    return wide;
+}
+
+} // namespace
+
+NamedLock::NamedLock(std::string key)
+    : m_key(std::move(key))
+{}
+
+NamedLock::~NamedLock()
+{
+    release();
+}
+
+NamedLock::Result NamedLock::tryAcquire()
+{
+    if (m_handle)
+        return Result::Acquired;
+    // Initial ownership and no namespace prefix: the local namespace of the logon session.
+    HANDLE handle = CreateMutexW(nullptr, TRUE, toWide(m_key).c_str());
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        if (handle)
+            CloseHandle(handle);
+        return Result::AlreadyExists;
+    }
+    if (!handle)
+        return Result::Failed;
+    m_handle = handle;
+    return Result::Acquired;
+}
+
+void NamedLock::release()
+{
+    if (!m_handle)
+        return;
+    CloseHandle(static_cast<HANDLE>(m_handle));
+    m_handle = nullptr;
+}
+
+bool NamedLock::isHeld() const
+{
+    return m_handle != nullptr;
+}
+
+} // namespace platform

@@ -1,0 +1,14 @@
+// Facts about the running process that are needed before any Qt application object exists.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Directory of the host executable, UTF-8, without a trailing separator.
+std::string executableDirectory();
+
+// Whether a graphical session can be reached; false means a GUI application would abort.
+bool hasDisplay();
+
+} // namespace platform
