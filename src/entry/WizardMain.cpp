@@ -1,6 +1,163 @@
 #include "entry/WizardMain.h"
 
-int runWizard(int, char **)
+#include "Framework.h"
+#include "LMGA.h"
+#include "LmProductInfo.h"
+#include "LmResourceMgr.h"
+#include "LmSettings.h"
+#include "LmSingleInstance.h"
+#include "Utility.h"
+#include "entry/UninstallSingleInstance.h"
+#include "wizard/Uninstall.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QStandardPaths>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const char startSwitch[] = "-start_uninstall";
+
+void debug(const char *text)
 {
+    Log("debug", 1, QString::fromLatin1(text));
+}
+
+void sendMainEvent(const QString &action, const QString &label)
+{
+    LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
+}
+
+// The data directory is named after the product, so its identity is needed before logging.
+void initLogFile()
+{
+    const LmProductInfo *product = LmProductInfo::instance();
+    QCoreApplication::setOrganizationName(product->brand());
+    QCoreApplication::setApplicationName(product->productName(QString()));
+    const QString logFile = QStandardPaths::writableLocation(QStandardPaths::DataLocation)
+                            + QStringLiteral("/uninstall.log");
+    SetLogfile(logFile.toStdString());
+    SetLogLevel(0);
+}
+
+bool hasStartSwitch(int argc, char **argv)
+{
+    return argc >= 2 && argv && argv[1] && std::strcmp(argv[1], startSwitch) == 0;
+}
+
+bool isFontFamilyInstalled(const QString &family)
+{
+    const QStringList families = QFontDatabase().families();
+    return std::any_of(families.cbegin(), families.cend(), [&family](const QString &installed) {
+        return installed.compare(family, Qt::CaseInsensitive) == 0;
+    });
+}
+
+void applyAboutIconSetting()
+{
+    const QString value = LmProductInfo::instance()->extendParam(QStringLiteral("isAboutIconShow"),
+                                                                 QString());
+    if (!value.isEmpty() && value.toInt() == 0)
+        Framework::setAboutIcnShow(false);
+}
+
+QFont applicationFont()
+{
+    QFont font = QApplication::font();
+    const LmProductInfo *product = LmProductInfo::instance();
+    const QString family = product->extendParam(QStringLiteral("fontFamily"), QString());
+    if (!family.isEmpty()) {
+        QString chosen;
+        if (isFontFamilyInstalled(family)) {
+            chosen = family;
+        } else {
+            const QString english = product->extendParam(QStringLiteral("fontFamily"),
+                                                         QStringLiteral("en"));
+            if (isFontFamilyInstalled(english))
+                chosen = english;
+        }
+        if (!chosen.isEmpty())
+            font = QFont(chosen, -1, -1, false);
+    }
+    const float pointSize = float(LmResourceMgr::getZoomDPI() * 10.0
+                                  / LmResourceMgr::getBaseZoomDPI());
+    font.setPointSize(int(pointSize));
+    return font;
+}
+
+int refuse()
+{
+    Framework::uninit();
     return 0;
+}
+
+} // namespace
+
+int runWizard(int argc, char **argv)
+{
+    initLogFile();
+    debug("InitFramework!");
+    if (!Framework::init(0, argc, argv)) {
+        Log("error", 1, QStringLiteral("no display to show the wizard on"));
+        return refuse();
+    }
+    const LmProductInfo *product = LmProductInfo::instance();
+    const bool testMode = product->extendParam(QStringLiteral("uninstallTest"), QString()).toInt()
+                          != 0;
+    if (!testMode) {
+        debug("uninstallTest is true");
+        if (!hasStartSwitch(argc, argv)) {
+            debug("quit uninstall");
+            return refuse();
+        }
+    }
+
+    UninstallSingleInstance *guard = UninstallSingleInstance::getInstance();
+    if (!guard->isRunnable()) {
+        debug("uninstall is runnabled!");
+        UninstallSingleInstance::releaseInstance();
+        return refuse();
+    }
+
+    debug("ceipg init!");
+    LMGA::instance()->startService(4, QStringLiteral("uninstall"));
+    sendMainEvent(QStringLiteral("uninstall_main"), QStringLiteral("uninstall_c_start"));
+    LMGA::instance()->startOneceTimeCheck();
+
+    debug("skin setting!");
+    const QString skin = LmSettings::instance()->currentSkin(product->defaultSkin());
+    LmResourceMgr::instance()->setCurrentSkin(skin);
+    const QIcon icon(LmResourceMgr::applicationIconPath());
+    QApplication::setWindowIcon(icon);
+    const QString language = LmSettings::instance()->currentLanguage(product->defaultLanguage());
+    debug("change CurrentLanguage!");
+    LmResourceMgr::instance()->setCurrentLanguage(language);
+    applyAboutIconSetting();
+    const QFont font = applicationFont();
+    debug("font setting!");
+    QApplication::setFont(font);
+
+    auto window = std::make_unique<Uninstall>();
+    guard->setWindow(window.get());
+    window->show();
+    sendMainEvent(QStringLiteral("uninstall_main_show"), QString());
+    window->setAppEventLoopStarted();
+    int result = QApplication::exec();
+
+    sendMainEvent(QStringLiteral("uninstall_main"), QStringLiteral("uninstall_c_stop"));
+    LMGA::instance()->stopService();
+    LmSingleInstance::release();
+    if (!uninstallCancelled && !testMode) {
+        debug("unins000.exe running!");
+        result = 512;
+    }
+    UninstallSingleInstance::releaseInstance();
+    // This framework destroys the application object in uninit(), so the window goes first.
+    window.reset();
+    Framework::uninit();
+    return result;
 }

@@ -58,6 +58,8 @@ bool Framework::init(int, int argc, char **argv)
         framework.application = std::make_unique<QApplication>(framework.argc,
                                                                framework.argv.data());
     }
+    // Windows only hide or close; the wizard decides when the run ends.
+    QApplication::setQuitOnLastWindowClosed(false);
     framework.networkManager = std::make_unique<QNetworkAccessManager>();
     framework.aboutIconShown = true;
     return true;

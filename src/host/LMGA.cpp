@@ -28,11 +28,8 @@ void LMGA::stopService() {}
 
 void LMGA::startOneceTimeCheck() {}
 
-void LMGA::CEIP(const QString &category,
-                const QString &action,
-                CEIPType type,
-                const QString &label,
-                int value)
+void LMGA::CEIP(
+    const QString &category, const QString &action, CEIPType type, const QString &label, int value)
 {
     const QJsonObject event{
         {QStringLiteral("time"), QDateTime::currentDateTime().toString(Qt::ISODateWithMs)},

@@ -1,5 +1,6 @@
 #include "LmMainWindowBase.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -26,6 +27,18 @@ void LmMainWindowBase::setAppEventLoopStarted()
 bool LmMainWindowBase::isAppEventLoopStarted() const
 {
     return m_eventLoopStarted;
+}
+
+// A close asked for by the window manager takes the same path as the window's own close
+// button, so a derived window's "close" slot decides what leaving means.
+void LmMainWindowBase::closeEvent(QCloseEvent *event)
+{
+    if (!event->spontaneous() || metaObject()->indexOfSlot("close()") < 0) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    QMetaObject::invokeMethod(this, "close", Qt::QueuedConnection);
 }
 
 bool LmMainWindowBase::eventFilter(QObject *watched, QEvent *event)

@@ -20,6 +20,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     bool moveByTitleStrip(QEvent *event);

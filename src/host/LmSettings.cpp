@@ -22,8 +22,10 @@ LmSettings *LmSettings::instance()
 std::unique_ptr<QSettings> LmSettings::open() const
 {
     const LmProductInfo *product = LmProductInfo::instance();
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       product->brand(), product->productName(QString()));
+    return std::make_unique<QSettings>(QSettings::IniFormat,
+                                       QSettings::UserScope,
+                                       product->brand(),
+                                       product->productName(QString()));
 }
 
 QString LmSettings::currentLanguage(const QString &fallback) const

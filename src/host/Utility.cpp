@@ -64,8 +64,8 @@ void Log(const char *level, int module, const QString &text)
     const QByteArray levelName(level);
     if (state.level > 0 && levelName != "error")
         return;
-    const QByteArray line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8()
-                            + '\t' + levelName + '\t' + threadTag() + '\t' + text.toUtf8() + '\n';
+    const QByteArray line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + '\t'
+                            + levelName + '\t' + threadTag() + '\t' + text.toUtf8() + '\n';
     state.file.write(line);
     state.file.flush();
 }

@@ -24,8 +24,7 @@ TestEnvironment::TestEnvironment()
     qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/cache")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path() + QStringLiteral("/runtime")));
     QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                              | QFileDevice::ExeOwner);
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     writeProductIni();
     SetLogfile(logFile().toStdString());
     SetLogLevel(0);
@@ -53,7 +52,7 @@ QString TestEnvironment::resourceRoot() const
 
 QString TestEnvironment::logFile() const
 {
-    return m_dir.path() + QStringLiteral("/uninstall.log");
+    return dataDir() + QStringLiteral("/uninstall.log");
 }
 
 void TestEnvironment::writeProductIni(const QMap<QString, QString> &extend,
@@ -88,7 +87,8 @@ void TestEnvironment::writeProductIni(const QMap<QString, QString> &extend,
 void TestEnvironment::installKitResources()
 {
     const QString source = sourceDir() + QStringLiteral("/kit/resources");
-    QDirIterator it(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+    QDirIterator it(source,
+                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();

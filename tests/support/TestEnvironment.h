@@ -18,6 +18,7 @@ public:
     QString installDir() const;
     QString dataDir() const;
     QString resourceRoot() const;
+    // The wizard's own log file, in the product's data directory.
     QString logFile() const;
 
     // Writes installDir()/product.ini for "Demo Suite" with these [Extend] entries and loads it.
