@@ -1,0 +1,607 @@
+#include "wizard/Uninstall.h"
+#include "ui_Uninstall.h"
+
+#include "LMGA.h"
+#include "LmInstallInfo.h"
+#include "LmProductCommonInfo.h"
+#include "LmProductInfo.h"
+#include "LmResourceMgr.h"
+#include "LmSettings.h"
+#include "LmSingleInstance.h"
+#include "Utility.h"
+#include "config/UninstallProfile.h"
+#include "removal/FileDeletionThread.h"
+
+#include <QButtonGroup>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+bool uninstallCancelled = false;
+
+namespace {
+
+void sendEvent(const QString &action, const QString &label)
+{
+    LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
+}
+
+QString currentLanguage()
+{
+    return LmSettings::instance()->currentLanguage(LmProductInfo::instance()->defaultLanguage());
+}
+
+QString productId()
+{
+    return LmProductInfo::instance()->productID();
+}
+
+} // namespace
+
+Uninstall::Uninstall(QWidget *parent)
+    : LmMainWindowBase(parent, {})
+{
+    Log("debug", 1, QStringLiteral("Uninstall inint start!"));
+    ui = new Ui::UnInstallWindow;
+    ui->setupUi(this);
+    ensurePolished();
+    initData();
+    initUI();
+    initConnections();
+    Log("debug", 1, QStringLiteral("Uninstall inint ending!"));
+    postCreateDerivedMainWindow(false, true, nullptr);
+    sendEvent(QStringLiteral("uninstall_init"), QStringLiteral("init_success"));
+}
+
+Uninstall::~Uninstall()
+{
+    Log("debug", 1, QStringLiteral("Uninstall ~Uninstall"));
+    delete retryTimer;
+    delete quitTimer;
+    delete loadingMovie;
+    if (deletionThread) {
+        // The loop can end while files are still being removed (closed from the progress page).
+        deletionThread->wait();
+        delete deletionThread;
+    }
+    delete ui;
+}
+
+void Uninstall::initData()
+{
+    Log("debug", 1, QStringLiteral("Uninstall initData run!"));
+    Log("debug", 1, QStringLiteral("Uninstall initData get File count start!"));
+    const QString appDir = QCoreApplication::applicationDirPath();
+    Log("debug", 1, QStringLiteral("Uninstall initData app dir: ") + appDir);
+    installDir = QDir(appDir);
+    const LmProductInfo *product = LmProductInfo::instance();
+    reportUrl = product->extendParam(QStringLiteral("uninstallReportUrl"), QString());
+    testMode = product->extendParam(QStringLiteral("uninstallTest"), QString()).toInt() != 0;
+    Log("debug", 1, QStringLiteral("Uninstall initData get File count end!"));
+
+    deletionThread = new FileDeletionThread(installDir);
+
+    ui->framePurchase->installEventFilter(this);
+    ui->discountBg->installEventFilter(this);
+    ui->purchaseImg->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    loadingMovie = new QMovie(loadingGif, QByteArray(), nullptr);
+    ui->loadingLab->setMovie(loadingMovie);
+    loadingMovie->start();
+
+    Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
+    createUID();
+
+    profile = new UninstallProfile(nullptr);
+}
+
+void Uninstall::initUI()
+{
+    ui->titleLab->setText(QCoreApplication::translate("QObject", "Uninstall %1")
+                              .arg(LmProductInfo::instance()->productName(QString())));
+    if (textWeights.size() >= 2 && textColors.size() >= 2) {
+        Log("debug", 1, QStringLiteral("initUI labInit!"));
+        ui->updateTipLab->setText(ui->updateTipLab->text().arg(lineHeight));
+        ui->purchaseLab->setText(
+            QCoreApplication::translate(
+                "QObject",
+                "<html><head/><body><p style='line-height: %1'>We're sorry that you are leaving "
+                "us. Here we offer you a <span style='font-weight: %2; color:%3;'>Special "
+                "Discount</span>, you can try our program's full function at a low "
+                "price.</p></body></html>")
+                .arg(lineHeight)
+                .arg(textWeights.at(0))
+                .arg(textColors.at(0)));
+    }
+    ui->thinkLab->setText(QCoreApplication::translate(
+        "QObject",
+        "<html><head/><body><p>Thank you for your use and feedback. We will continue to "
+        "optimize the program. Look forward to having you choose our products "
+        "again!</p></body></html>"));
+
+    ui->optionLineEdit_1->hide();
+    ui->optionLineEdit_2->hide();
+    ui->frameEmail->hide();
+    ui->emailTitle->hide();
+    ui->btnComplete->setVisible(testMode);
+    ui->progressBar->setValue(0);
+    ui->progressBar->setMaximum(100);
+    ui->processPage->setCurrentIndex(0);
+    ui->causePage_2->setCurrentIndex(0);
+    causePlaceholder = ui->causeEdit->placeholderText();
+    ui->optionFrame->setEnabled(false);
+    ui->btnContinue_2->setEnabled(false);
+    ui->causeEdit->setEnabled(false);
+    ui->changeLangFrame->setVisible(testMode);
+}
+
+void Uninstall::initConnections()
+{
+    connect(profile, &UninstallProfile::downLoadResEmit, this, &Uninstall::loadDownLoadRes);
+    connect(profile, &UninstallProfile::recAppEmit, this, &Uninstall::recApp);
+    connect(profile,
+            &UninstallProfile::uninstallCauseEmit,
+            this,
+            &Uninstall::on_uninstallCause_slot);
+    connect(ui->btnContinue_1, &QPushButton::clicked, this, &Uninstall::changePage);
+    connect(ui->btnContinue_2, &QPushButton::clicked, this, &Uninstall::changePage);
+    connect(ui->btnContinue_3, &QPushButton::clicked, this, &Uninstall::changePage);
+    connect(ui->btnClose, &QToolButton::clicked, this, &Uninstall::close);
+    // The skins' language selector is addressed by its signature, as the host's windows do.
+    connect(ui->comboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(on_changeLanguage(int)));
+    connect(ui->btnComplete, &QPushButton::clicked, this, &Uninstall::completeSlot);
+    connect(ui->purchaseBtn, &QPushButton::clicked, this, &Uninstall::onPurchaseDlgSlot);
+    connect(ui->btnDiscount, &QPushButton::clicked, this, &Uninstall::onPurchaseDlgSlot);
+    connect(ui->btnUpdate, &QPushButton::clicked, this, &Uninstall::updateApp);
+    connect(deletionThread, &FileDeletionThread::updateBar, this, &Uninstall::updateBar);
+    connect(deletionThread, &FileDeletionThread::deleteComplete, this, &Uninstall::showFinally);
+    connect(ui->btnCancel_1, &QPushButton::clicked, this, [this] {
+        if (!dragging)
+            close();
+    });
+    const auto cancelWizard = [this] {
+        if (dragging)
+            return;
+        uninstallCancelled = true;
+        close();
+    };
+    connect(ui->btnCancel_2, &QPushButton::clicked, this, cancelWizard);
+    connect(ui->btnCancel_3, &QPushButton::clicked, this, cancelWizard);
+
+    causeOptions
+        = {ui->option_1, ui->option_2, ui->option_3, ui->option_4, ui->option_5, ui->option_6};
+    for (QCheckBox *option : qAsConst(causeOptions)) {
+        option->hide();
+        connect(option, &QCheckBox::clicked, this, &Uninstall::onBtnContinueEnableSlot);
+    }
+}
+
+QString Uninstall::textColor() const
+{
+    return QString();
+}
+
+void Uninstall::setTextColor(const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    Log("debug", 1, QStringLiteral("bind TextColor:") + value);
+    textColors = value.split(QLatin1Char('*'));
+}
+
+QString Uninstall::loadingLab() const
+{
+    return QString();
+}
+
+void Uninstall::setLoadingLab(const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    Log("debug", 1, QStringLiteral("Uninstall bind LodingGif: ") + value);
+    loadingGif = value;
+}
+
+QString Uninstall::textWeight() const
+{
+    return QString();
+}
+
+void Uninstall::setTextWeight(const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    Log("debug", 1, QStringLiteral("bind TextWeight:") + value);
+    textWeights = value.split(QLatin1Char('*'));
+}
+
+QString Uninstall::lineHeightProperty() const
+{
+    return QString();
+}
+
+void Uninstall::setLineHeight(const QString &value)
+{
+    if (value.isEmpty())
+        return;
+    Log("debug", 1, QStringLiteral("bind lineHeight:") + value);
+    lineHeight = value;
+}
+
+int Uninstall::editTextHeightProperty() const
+{
+    return editTextHeight;
+}
+
+void Uninstall::setEditTextHeight(int value)
+{
+    editTextHeight = value;
+}
+
+void Uninstall::changePage()
+{
+    if (dragging)
+        return;
+    Log("debug", 1, QStringLiteral("Uninstall changePage run!"));
+    const int count = ui->processPage->count();
+    const int next = ui->processPage->currentIndex() + 1;
+    const int inner = ui->causePage_2->currentIndex();
+    if (next == 2) {
+        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("d_click_uninstall"));
+    } else if (next == 3) {
+        if (inner == 0)
+            sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
+        else if (inner == 1)
+            sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("u_click_uninstall"));
+        ui->btnUpdate->show();
+        ui->discountBg->show();
+        if (inner == 0) {
+            ui->causePage_2->setCurrentIndex(1);
+            return;
+        }
+        Log("debug", 1, QStringLiteral("check App isRunning?"));
+        if (!LmSingleInstance::instance()->isAppRunnabled()) {
+            LmSingleInstance::release();
+            return;
+        }
+    }
+    if (next > count)
+        return;
+    if (next == 3)
+        startUninstalling();
+    ui->processPage->setCurrentIndex(next);
+}
+
+void Uninstall::startUninstalling()
+{
+    sendFirstReport();
+    if (testMode)
+        return;
+    ui->btnClose->hide();
+    deletionThread->start(QThread::InheritPriority);
+    sendEvent(QStringLiteral("uninstall_start"), QString());
+}
+
+void Uninstall::close()
+{
+    if (dragging)
+        return;
+    const int page = ui->processPage->currentIndex();
+    const int inner = ui->causePage_2->currentIndex();
+    sendCancelEvent(page, inner);
+    if (page != 3)
+        uninstallCancelled = true;
+    if ((firstReportData.isEmpty() && secondReportData.isEmpty()) || testMode) {
+        Log("error", 1, QStringLiteral("Uninstall close! PostData is empty"));
+        QCoreApplication::quit();
+        return;
+    }
+    Log("debug", 1, QStringLiteral("Uninstall close!"));
+    sendSecondReport();
+    sendEvent(QStringLiteral("uninstall_success"), QStringLiteral("uninstall process success!"));
+    startDeliveryPhase();
+    afterUninstall();
+}
+
+void Uninstall::sendCancelEvent(int page, int inner)
+{
+    if (page == 1)
+        sendEvent(QStringLiteral("uninstall_cancel"), QStringLiteral("d_click_cancel"));
+    else if (page == 2 && inner == 0)
+        sendEvent(QStringLiteral("uninstall_cancel"), QStringLiteral("r_click_cancel"));
+    else if (page == 2 && inner == 1)
+        sendEvent(QStringLiteral("uninstall_cancel"), QStringLiteral("u_click_cancel"));
+}
+
+void Uninstall::startDeliveryPhase()
+{
+    retryTimer = new QTimer(this);
+    retryTimer->setInterval(5000);
+    connect(retryTimer, &QTimer::timeout, this, &Uninstall::retryPostReports);
+    quitTimer = new QTimer(this);
+    quitTimer->setSingleShot(true);
+    quitTimer->setInterval(30000);
+    connect(quitTimer, &QTimer::timeout, this, [this] {
+        retryTimer->stop();
+        QCoreApplication::quit();
+    });
+    hide();
+    quitTimer->start();
+    retryTimer->start();
+}
+
+void Uninstall::afterUninstall()
+{
+    Log("debug", 1, QStringLiteral("uninstsall After"));
+    const QString address = LmProductInfo::instance()->afterUninstallUrl(productId());
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    LmInstallInfo::deregisterInstall();
+    LmProductCommonInfo::instance()->unsetInstallPath(productId());
+    LmProductCommonInfo::instance()->unsetInstallVersion(productId());
+}
+
+void Uninstall::retryPostReports()
+{
+    if (secondReportPosted) {
+        retryTimer->stop();
+        quitTimer->stop();
+        QCoreApplication::quit();
+        return;
+    }
+    if (!firstReportPosted)
+        postData(firstReportData);
+    if (!secondReportPosted)
+        postData(secondReportData);
+}
+
+void Uninstall::updateBar(int value)
+{
+    ui->progressBar->setValue(value);
+}
+
+void Uninstall::completeSlot()
+{
+    if (dragging)
+        return;
+    showFinally();
+    if (!testMode)
+        close();
+}
+
+void Uninstall::showFinally()
+{
+    Log("debug", 1, QStringLiteral("completeSlot run!"));
+    ui->btnComplete->show();
+    ui->frameEmail->show();
+    ui->emailTitle->show();
+    ui->btnClose->show();
+    ui->frameBar->hide();
+    ui->processBarTitle->hide();
+    // A skin with fewer than three weights still gets a bold headline.
+    const QString weight = textWeights.value(2, QStringLiteral("700"));
+    ui->thinkLab->setText(
+        QCoreApplication::translate(
+            "QObject",
+            "<html><head/><body><p><span style='font-weight:%1;'>Uninstalled "
+            "Successfully!</span></p><p>Thanks for your use and feedback. We will continue to "
+            "optimize the program. Look forward to having you choose our products "
+            "again!</p></body></html>")
+            .arg(weight));
+}
+
+void Uninstall::onPurchaseDlgSlot()
+{
+    if (dragging)
+        return;
+    const QString address = LmProductInfo::instance()->purchaseUrl(QString());
+    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    const int page = ui->processPage->currentIndex();
+    if (page == 1) {
+        sendEvent(QStringLiteral("uninstall_purchase"), QStringLiteral("d_click_purchase"));
+    } else if (page == 2) {
+        sendEvent(QStringLiteral("uninstall_purchase"),
+                  ui->causePage_2->currentIndex() == 0 ? QStringLiteral("r_click_purchase")
+                                                       : QStringLiteral("u_click_purchase"));
+    }
+}
+
+void Uninstall::onBtnContinueEnableSlot()
+{
+    const bool anyChecked = std::any_of(causeOptions.cbegin(),
+                                        causeOptions.cend(),
+                                        [](const QCheckBox *box) { return box->isChecked(); });
+    ui->btnContinue_2->setEnabled(anyChecked);
+}
+
+void Uninstall::updateApp()
+{
+    if (dragging)
+        return;
+    Log("debug", 1, QStringLiteral("Uninstall updateApp"));
+    sendEvent(QStringLiteral("uninstall_update"), QStringLiteral("update programe!"));
+    uninstallCancelled = true;
+    QCoreApplication::quit();
+}
+
+void Uninstall::uninstallSkin(QString bannerName, QString promotionName)
+{
+    Log("debug",
+        1,
+        QStringLiteral("Uninstall bind purchase img :") + bannerName
+            + QStringLiteral(" || and promotion img:") + promotionName);
+    ui->discountBg->setStyleSheet(
+        QStringLiteral("Uninstall #discountBg{border-image: url(%1) 0;}").arg(bannerName));
+    ui->purchaseImg->setStyleSheet(
+        QStringLiteral("Uninstall #purchaseImg{border-image: url(%1) 0;}").arg(promotionName));
+}
+
+void Uninstall::recApp(QVector<RecApp> apps)
+{
+    Log("debug", 1, QStringLiteral("Uninstall bind recApp!"));
+    recApps = apps;
+}
+
+void Uninstall::on_uninstallCause_slot(bool uninstallCuaseCheck,
+                                       QVector<QString> keys,
+                                       QMap<QString, QString> uninstallCause,
+                                       QString users)
+{
+    causeCheck = uninstallCuaseCheck;
+    causeKeys = keys;
+    causeMap = uninstallCause;
+    causeUsers = users;
+    this->uninstallCause();
+}
+
+void Uninstall::uninstallCause()
+{
+    Log("debug", 1, QStringLiteral("bind uninstall cause!"));
+    Log("debug", 1, QStringLiteral("uninstall cause size: %1").arg(causeMap.size()));
+    auto *group = new QButtonGroup(this);
+    for (int i = 0; i < causeOptions.size() && i < causeKeys.size(); ++i) {
+        QCheckBox *box = causeOptions.at(i);
+        const QString &key = causeKeys.at(i);
+        box->show();
+        if (causeCheck)
+            group->addButton(box);
+        box->setObjectName(key);
+        box->setText(causeMap.value(key));
+        QWidget *answerLine = nullptr;
+        if (key == QLatin1String("q4"))
+            answerLine = ui->optionLineEdit_1;
+        else if (key == QLatin1String("q15"))
+            answerLine = ui->optionLineEdit_2;
+        if (!answerLine)
+            continue;
+        connect(box, &QCheckBox::clicked, this, [this, answerLine](bool checked) {
+            toggleAnswerLine(answerLine, checked);
+        });
+        connect(box, &QCheckBox::stateChanged, this, [this, answerLine](int state) {
+            toggleAnswerLine(answerLine, state != 0);
+        });
+    }
+    group->setExclusive(causeCheck);
+    ui->hintLab->setText(
+        QCoreApplication::translate(
+            "QObject",
+            "<html><head/><body><p>We have provided data transfer services to over <span "
+            "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
+            .arg(textWeights.value(1))
+            .arg(textColors.value(1))
+            .arg(causeUsers));
+    ui->causeEdit->setEnabled(true);
+    ui->optionFrame->setEnabled(true);
+}
+
+void Uninstall::toggleAnswerLine(QWidget *line, bool visible)
+{
+    line->setVisible(visible);
+    if (!visible)
+        return;
+    line->setMaximumHeight(editTextHeight);
+    line->setFixedHeight(editTextHeight);
+    line->setMinimumHeight(editTextHeight);
+}
+
+void Uninstall::loadFinishedSlot()
+{
+    Log("debug", 1, QStringLiteral("loading end!"));
+    ui->processPage->setCurrentIndex(1);
+    ui->loadingLab->hide();
+}
+
+void Uninstall::on_changeLanguage(int)
+{
+    LmSettings::instance()->setCurrentLanguage(ui->comboBox->currentText());
+    uninstallCancelled = true;
+    QCoreApplication::quit();
+}
+
+void Uninstall::loadDownLoadRes()
+{
+    const QString downloadDir = QStandardPaths::writableLocation(QStandardPaths::DataLocation)
+                                + QStringLiteral("/uninstallRes/");
+    const QString language = currentLanguage();
+    QString bannerPath = downloadDir + QStringLiteral("banner_pic_%1.png").arg(language);
+    QString promotionPath = downloadDir + QStringLiteral("promotion_pic_%1.png").arg(language);
+    const QString defaultDir = LmResourceMgr::instance()->productResourceRoot()
+                               + QStringLiteral("/uninstallConfig/");
+    if (!QFile::exists(bannerPath)) {
+        Log("debug", 1, QStringLiteral("Uninstall downLoad banner_pic not exists!"));
+        bannerPath = defaultDir + QStringLiteral("banner_pic/") + language + QStringLiteral(".png");
+    }
+    if (!QFile::exists(promotionPath)) {
+        Log("debug", 1, QStringLiteral("Uninstall downLoad promotion__pic not exists!"));
+        promotionPath = defaultDir + QStringLiteral("promotion_pic/") + language
+                        + QStringLiteral(".png");
+    }
+    Log("debug", 1, QStringLiteral("Uninstall load downLoad res"));
+    uninstallSkin(bannerPath, promotionPath);
+    ui->recWidget->setRecAppInfos(recApps);
+    Log("debug", 1, QStringLiteral("loading end!"));
+    ui->processPage->setCurrentIndex(1);
+    ui->loadingLab->hide();
+}
+
+bool Uninstall::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->framePurchase)
+        pressOfferButton(event, ui->purchaseBtn);
+    else if (watched == ui->discountBg)
+        pressOfferButton(event, ui->btnDiscount);
+    return LmMainWindowBase::eventFilter(watched, event);
+}
+
+void Uninstall::pressOfferButton(QEvent *event, QAbstractButton *button)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        button->setDown(true);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        button->setDown(false);
+        button->click();
+    }
+}
+
+void Uninstall::mousePressEvent(QMouseEvent *event)
+{
+    const bool insideCauseEdit = ui->causeEdit->geometry().contains(event->pos());
+    const bool insideEmailEdit = ui->emailEdit->geometry().contains(event->pos());
+    if (!insideCauseEdit || insideEmailEdit) {
+        ui->causeEdit->clearFocus();
+        ui->emailEdit->clearFocus();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void Uninstall::mouseReleaseEvent(QMouseEvent *event)
+{
+    dragging = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+void Uninstall::mouseMoveEvent(QMouseEvent *event)
+{
+    dragging = true;
+    QWidget::mouseMoveEvent(event);
+}
+
+void Uninstall::createUID()
+{
+    Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
+}
+
+void Uninstall::sendFirstReport()
+{
+    Log("debug", 1, QStringLiteral("start first report!"));
+}
+
+void Uninstall::sendSecondReport()
+{
+    Log("debug", 1, QStringLiteral("start second report!"));
+}
+
+void Uninstall::postData(const QByteArray &) {}

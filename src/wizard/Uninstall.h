@@ -1,0 +1,122 @@
+#pragma once
+
+#include "LmMainWindowBase.h"
+#include "config/RecApp.h"
+
+#include <QDir>
+#include <QMap>
+#include <QStringList>
+#include <QVector>
+
+class FileDeletionThread;
+class QAbstractButton;
+class QCheckBox;
+class QMovie;
+class QTimer;
+class UninstallProfile;
+
+namespace Ui {
+class UnInstallWindow;
+}
+
+// Set by every path that leaves the wizard without completing the uninstall.
+extern bool uninstallCancelled;
+
+/// The wizard's main window: loading page, discount offer, reason survey, upgrade offer,
+/// progress and finish page.
+class Uninstall : public LmMainWindowBase
+{
+    Q_OBJECT
+    Q_PROPERTY(QString textColor READ textColor WRITE setTextColor)
+    Q_PROPERTY(QString loadingLab READ loadingLab WRITE setLoadingLab)
+    Q_PROPERTY(QString textWeight READ textWeight WRITE setTextWeight)
+    Q_PROPERTY(QString lineHeight READ lineHeightProperty WRITE setLineHeight)
+    Q_PROPERTY(int editTextHeight READ editTextHeightProperty WRITE setEditTextHeight)
+
+public:
+    explicit Uninstall(QWidget *parent = nullptr);
+    ~Uninstall() override;
+
+    QString textColor() const;
+    void setTextColor(const QString &value);
+    QString loadingLab() const;
+    void setLoadingLab(const QString &value);
+    QString textWeight() const;
+    void setTextWeight(const QString &value);
+    QString lineHeightProperty() const;
+    void setLineHeight(const QString &value);
+    int editTextHeightProperty() const;
+    void setEditTextHeight(int value);
+
+protected slots:
+    void changePage();
+    void close();
+    void updateBar(int value);
+    void completeSlot();
+    void showFinally();
+    void onPurchaseDlgSlot();
+    void onBtnContinueEnableSlot();
+    void updateApp();
+    void uninstallSkin(QString bannerName, QString promotionName);
+    void recApp(QVector<RecApp> apps);
+    void on_uninstallCause_slot(bool uninstallCuaseCheck,
+                                QVector<QString> keys,
+                                QMap<QString, QString> uninstallCause,
+                                QString users);
+    void uninstallCause();
+    void loadFinishedSlot();
+    void on_changeLanguage(int index);
+    void loadDownLoadRes();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void initData();
+    void initUI();
+    void initConnections();
+    void checkRunningProductThenContinue();
+    void startUninstalling();
+    void sendCancelEvent(int page, int inner);
+    void startDeliveryPhase();
+    void afterUninstall();
+    void toggleAnswerLine(QWidget *line, bool visible);
+    void pressOfferButton(QEvent *event, QAbstractButton *button);
+    void createUID();
+    void sendFirstReport();
+    void sendSecondReport();
+    void postData(const QByteArray &data);
+    void retryPostReports();
+
+    Ui::UnInstallWindow *ui = nullptr;
+    FileDeletionThread *deletionThread = nullptr;
+    UninstallProfile *profile = nullptr;
+    QMovie *loadingMovie = nullptr;
+    QTimer *quitTimer = nullptr;
+    QTimer *retryTimer = nullptr;
+    QVector<QCheckBox *> causeOptions;
+    QStringList textWeights;
+    QStringList textColors;
+    QString lineHeight;
+    QString causePlaceholder;
+    qint32 editTextHeight = 0;
+    QDir installDir;
+    QString loadingGif;
+    QVector<RecApp> recApps;
+    QMap<QString, QString> causeMap;
+    QVector<QString> causeKeys;
+    QString causeUsers;
+    bool causeCheck = false;
+    QString reportUrl;
+    QString tid;
+    QString userId;
+    bool firstReportPosted = false;
+    bool secondReportPosted = false;
+    QByteArray firstReportData;
+    QByteArray secondReportData;
+    bool testMode = false;
+    bool dragging = false;
+};
