@@ -23,6 +23,8 @@ protected:
 private:
     void collectFilesAndDirectories(const QDir &dir);
     void deleteFilesAndDirectories();
+    void reportProgress(int step, int total);
+    static bool isRefusedRoot(const QDir &dir);
 
     QDir m_rootDir;
     QStringList m_fileList;
