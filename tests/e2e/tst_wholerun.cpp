@@ -1,0 +1,129 @@
+// Whole runs of the host stand-in and the library on throw-away installations.
+#include "WholeRun.h"
+
+#include <QTest>
+
+namespace {
+
+const QString startSwitch = QStringLiteral("-start_uninstall");
+const QString throughToTheEnd = QStringLiteral(
+    "page:1;click:btnContinue_1;reason:2;click:btnContinue_2;click:btnContinue_3;page:3;"
+    "wait:btnComplete;type:emailEdit=someone@example.com;click:btnComplete");
+
+bool inOrder(const QStringList &lines, const QStringList &expected)
+{
+    int from = 0;
+    for (const QString &line : expected) {
+        from = lines.indexOf(line, from);
+        if (from < 0) {
+            qWarning("missing or out of order: %s", qPrintable(line));
+            return false;
+        }
+        ++from;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestWholeRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void completedRunRemovesTheProduct();
+    void cancelledRunRemovesNothing();
+    void refusedStarts_data();
+    void refusedStarts();
+    void testModeNeverCompletes();
+};
+
+void TestWholeRun::completedRunRemovesTheProduct()
+{
+    WholeRun run;
+    run.layOut();
+    QCOMPARE(run.run({startSwitch}, throughToTheEnd), 512);
+    QCOMPARE(run.hostExitCode(), 0);
+    QVERIFY2(run.autopilotLog().contains(QStringLiteral("finished")),
+             qPrintable(run.autopilotLog().join(QLatin1Char('\n'))));
+    // Libraries, hidden entries and the uninstaller's own files stay.
+    QCOMPARE(run.productFiles(), (QStringList{".settings", "DemoSuite.dll", "unins000"}));
+    QVERIFY(inOrder(run.logTexts(),
+                    {"InitFramework!",
+                     "uninstallTest is true",
+                     "ceipg init!",
+                     "skin setting!",
+                     "change CurrentLanguage!",
+                     "font setting!",
+                     "Uninstall inint start!",
+                     "Uninstall inint ending!",
+                     "loading end!",
+                     "check App isRunning?",
+                     "start first report!",
+                     "FileDeletionThread start!",
+                     "deleteFilesAndDirectories complete!",
+                     "completeSlot run!",
+                     "unins000.exe running!",
+                     "Uninstall ~Uninstall"}));
+    QVERIFY(inOrder(run.usageLabels(),
+                    {"uninstall_c_start",
+                     "init_success",
+                     "",
+                     "d_click_uninstall",
+                     "r_click_uninstall",
+                     "u_click_uninstall",
+                     "",
+                     "",
+                     "uninstall_c_stop"}));
+}
+
+void TestWholeRun::cancelledRunRemovesNothing()
+{
+    WholeRun run;
+    run.layOut();
+    const QStringList before = run.productFiles();
+    QCOMPARE(run.run({startSwitch}, QStringLiteral("page:1;click:btnContinue_1;click:btnCancel_2")),
+             0);
+    QCOMPARE(run.hostExitCode(), 1);
+    QCOMPARE(run.productFiles(), before);
+    QVERIFY(run.usageLabels().contains(QStringLiteral("r_click_cancel")));
+    QVERIFY(!run.logTexts().contains(QStringLiteral("unins000.exe running!")));
+}
+
+void TestWholeRun::refusedStarts_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no switch") << QStringList();
+    QTest::newRow("upper case") << QStringList{QStringLiteral("-START_UNINSTALL")};
+    QTest::newRow("trailing blank") << QStringList{QStringLiteral("-start_uninstall ")};
+    QTest::newRow("second argument") << QStringList{QStringLiteral("/S"), startSwitch};
+}
+
+void TestWholeRun::refusedStarts()
+{
+    QFETCH(QStringList, arguments);
+    WholeRun run;
+    run.layOut();
+    const QStringList before = run.productFiles();
+    QCOMPARE(run.run(arguments, throughToTheEnd, 20000), 0);
+    QCOMPARE(run.productFiles(), before);
+    QVERIFY(inOrder(run.logTexts(), {"InitFramework!", "uninstallTest is true", "quit uninstall"}));
+    QVERIFY(!run.logTexts().contains(QStringLiteral("ceipg init!")));
+}
+
+void TestWholeRun::testModeNeverCompletes()
+{
+    WholeRun run;
+    run.layOut({{QStringLiteral("uninstallTest"), QStringLiteral("1")}});
+    const QStringList before = run.productFiles();
+    const QString script = QStringLiteral(
+        "page:1;click:btnContinue_1;reason:2;click:btnContinue_2;click:btnContinue_3;page:3;"
+        "click:btnComplete;wait:emailEdit;click:btnClose");
+    QCOMPARE(run.run({}, script), 0);
+    QCOMPARE(run.productFiles(), before);
+    QVERIFY(!run.logTexts().contains(QStringLiteral("uninstallTest is true")));
+    QVERIFY(!run.logTexts().contains(QStringLiteral("FileDeletionThread start!")));
+}
+
+QTEST_GUILESS_MAIN(TestWholeRun)
+#include "tst_wholerun.moc"
