@@ -19,6 +19,9 @@ public:
     explicit UninstallProfile(QObject *parent = nullptr);
     ~UninstallProfile() override;
 
+    // Where the downloaded updater program is stored, and started from by the upgrade offer.
+    static QString updaterPath();
+
 signals:
     void recAppEmit(QVector<RecApp> apps);
     void uninstallCauseEmit(bool uninstallCuaseCheck,
@@ -37,6 +40,8 @@ private:
     void parseDefaultJson();
     void downloadUpdater();
     void updaterReplyFinished(QNetworkReply *reply);
+    QNetworkReply *get(const QString &address);
+    static void saveUpdater(const QByteArray &program);
 
     QNetworkAccessManager *m_networkManager = nullptr;
     QNetworkReply *m_pServiceReply = nullptr;

@@ -11,4 +11,7 @@ std::string executableDirectory();
 // Whether a graphical session can be reached; false means a GUI application would abort.
 bool hasDisplay();
 
+// What the system appends to the name of a program file: ".exe" on Windows, nothing elsewhere.
+std::string executableSuffix();
+
 } // namespace platform

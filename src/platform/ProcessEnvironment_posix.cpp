@@ -55,4 +55,9 @@ bool hasDisplay()
     return true; // offscreen, minimal, vnc…: no display server needed
 }
 
+std::string executableSuffix()
+{
+    return {};
+}
+
 } // namespace platform

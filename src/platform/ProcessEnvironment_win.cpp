@@ -25,4 +25,9 @@ bool hasDisplay()
     return true; // a desktop session always has one
 }
 
+std::string executableSuffix()
+{
+    return ".exe";
+}
+
 } // namespace platform

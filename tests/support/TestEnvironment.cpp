@@ -5,6 +5,7 @@
 #include "Utility.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -13,6 +14,35 @@
 #include <QStandardPaths>
 
 #include <cstdlib>
+
+namespace {
+
+struct LogEntry
+{
+    QString level;
+    QString text;
+};
+
+// A text with line breaks continues on lines that do not start with a time stamp.
+QList<LogEntry> logEntries(const QString &fileName)
+{
+    QFile file(fileName);
+    QList<LogEntry> entries;
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    const QString content = QString::fromUtf8(file.readAll());
+    for (const QString &line : content.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString stamp = line.section(QLatin1Char('\t'), 0, 0);
+        if (QDateTime::fromString(stamp, Qt::ISODateWithMs).isValid() || entries.isEmpty())
+            entries.append(
+                {line.section(QLatin1Char('\t'), 1, 1), line.section(QLatin1Char('\t'), 3)});
+        else
+            entries.last().text += QLatin1Char('\n') + line;
+    }
+    return entries;
+}
+
+} // namespace
 
 TestEnvironment::TestEnvironment()
 {
@@ -114,26 +144,18 @@ void TestEnvironment::writeFile(const QString &relativePath, const QByteArray &c
 
 QStringList TestEnvironment::logTexts() const
 {
-    QFile file(logFile());
     QStringList texts;
-    if (!file.open(QIODevice::ReadOnly))
-        return texts;
-    const QString content = QString::fromUtf8(file.readAll());
-    for (const QString &line : content.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        texts << line.section(QLatin1Char('\t'), 3);
+    for (const LogEntry &entry : logEntries(logFile()))
+        texts << entry.text;
     return texts;
 }
 
 QStringList TestEnvironment::logLines(const QString &level) const
 {
-    QFile file(logFile());
     QStringList texts;
-    if (!file.open(QIODevice::ReadOnly))
-        return texts;
-    const QString content = QString::fromUtf8(file.readAll());
-    for (const QString &line : content.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.section(QLatin1Char('\t'), 1, 1) == level)
-            texts << line.section(QLatin1Char('\t'), 3);
+    for (const LogEntry &entry : logEntries(logFile())) {
+        if (entry.level == level)
+            texts << entry.text;
     }
     return texts;
 }

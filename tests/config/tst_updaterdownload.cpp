@@ -1,0 +1,97 @@
+// The background download of the updater program.
+#include "HttpTestServer.h"
+#include "TestEnvironment.h"
+
+#include "Framework.h"
+#include "config/UninstallProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+class UpdaterDownloadTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void storesUpdater();
+    void notRequestedWithoutAddress();
+    void failedDownloadWritesNothing();
+
+private:
+    TestEnvironment m_env;
+};
+
+void UpdaterDownloadTest::initTestCase()
+{
+    QVERIFY(Framework::init(0, 0, nullptr));
+}
+
+void UpdaterDownloadTest::init()
+{
+    QDir(m_env.dataDir() + QStringLiteral("/updater")).removeRecursively();
+    m_env.clearLogAndUsage();
+}
+
+void UpdaterDownloadTest::storesUpdater()
+{
+    // Binary: a NUL and a CR LF pair must arrive unchanged.
+    const QByteArray program = QByteArray::fromHex("7f454c4600010d0a0aff");
+    HttpTestServer server;
+    server.setResponse(QStringLiteral("/updater"),
+                       HttpTestServer::answer(200, program, "application/octet-stream"));
+    m_env.writeProductIni(
+        {{QStringLiteral("updateAppUrl"), server.url(QStringLiteral("/updater")).toString()}});
+
+    UninstallProfile loader;
+
+    const QString path = UninstallProfile::updaterPath();
+#ifdef Q_OS_WIN
+    QCOMPARE(path, m_env.dataDir() + QStringLiteral("/updater/Demo Suite.exe"));
+#else
+    QCOMPARE(path, m_env.dataDir() + QStringLiteral("/updater/Demo Suite"));
+#endif
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), 2000);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), program);
+#ifndef Q_OS_WIN
+    QVERIFY(QFileInfo(path).isExecutable());
+#endif
+}
+
+void UpdaterDownloadTest::notRequestedWithoutAddress()
+{
+    HttpTestServer server;
+    // The configuration answer comes late enough for an updater request to have arrived.
+    server.setResponse(QStringLiteral("/config"), HttpTestServer::answerAfter(300, 200, "[]"));
+    server.setResponse(QStringLiteral("/updater"), HttpTestServer::answer(200, "program"));
+    m_env.writeProductIni(
+        {{QStringLiteral("uninstallConfigURL"), server.url(QStringLiteral("/config")).toString()}});
+
+    UninstallProfile loader;
+    QSignalSpy finished(&loader, &UninstallProfile::downLoadResEmit);
+
+    QVERIFY(finished.wait(2000));
+    QCOMPARE(server.requestedPaths(), QStringList{QStringLiteral("/config")});
+    QVERIFY(!QFile::exists(UninstallProfile::updaterPath()));
+}
+
+void UpdaterDownloadTest::failedDownloadWritesNothing()
+{
+    HttpTestServer server;
+    const QString address = server.url(QStringLiteral("/updater")).toString();
+    m_env.writeProductIni({{QStringLiteral("updateAppUrl"), address}});
+
+    UninstallProfile loader;
+
+    const QString expected = QStringLiteral("NetworkError error:Error transferring ") + address
+                             + QStringLiteral(" - server replied: Not Found");
+    QTRY_VERIFY_WITH_TIMEOUT(m_env.logLines(QStringLiteral("error")).contains(expected), 2000);
+    QVERIFY(!QFile::exists(UninstallProfile::updaterPath()));
+}
+
+QTEST_MAIN(UpdaterDownloadTest)
+#include "tst_updaterdownload.moc"
