@@ -1,6 +1,7 @@
 // The wizard window driven as a user would, by object name. Confirmation paths run in test
 // mode only: in normal mode the window would remove the test binary's own directory.
 #include "LmSettings.h"
+#include "LmSingleInstance.h"
 #include "NamedLock.h"
 #include "TestEnvironment.h"
 #include "UrlRecorder.h"
@@ -82,6 +83,7 @@ void TestUninstallWindow::init()
 void TestUninstallWindow::cleanup()
 {
     window.reset();
+    LmSingleInstance::release();
     qApp->setStyleSheet(QString());
 }
 
