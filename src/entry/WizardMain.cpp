@@ -83,9 +83,8 @@ QFont applicationFont()
         if (!chosen.isEmpty())
             font = QFont(chosen, -1, -1, false);
     }
-    const float pointSize = float(LmResourceMgr::getZoomDPI() * 10.0
-                                  / LmResourceMgr::getBaseZoomDPI());
-    font.setPointSize(int(pointSize));
+    font.setPointSize(
+        applicationFontPointSize(LmResourceMgr::getZoomDPI(), LmResourceMgr::getBaseZoomDPI()));
     return font;
 }
 
@@ -96,6 +95,12 @@ int refuse()
 }
 
 } // namespace
+
+int applicationFontPointSize(double zoomDpi, double baseDpi)
+{
+    const float pointSize = float(zoomDpi * 10.0 / baseDpi);
+    return int(pointSize);
+}
 
 int runWizard(int argc, char **argv)
 {

@@ -545,6 +545,8 @@ void Uninstall::loadDownLoadRes()
     Log("debug", 1, QStringLiteral("loading end!"));
     ui->processPage->setCurrentIndex(1);
     ui->loadingLab->hide();
+    // Its file goes with the installation; a hidden animation must not read it any more.
+    loadingMovie->stop();
 }
 
 bool Uninstall::eventFilter(QObject *watched, QEvent *event)
