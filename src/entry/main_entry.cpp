@@ -1,7 +1,9 @@
 // The library's only export: the host uninstaller calls it once with its command line.
 #include "entry/WizardMain.h"
 
-extern "C" __attribute__((visibility("default"))) int main_entry(void *, int argc, char **argv)
+#include <QtGlobal>
+
+extern "C" Q_DECL_EXPORT int main_entry(void *, int argc, char **argv)
 {
     return runWizard(argc, argv);
 }
