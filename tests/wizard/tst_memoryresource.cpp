@@ -35,9 +35,7 @@ class TestMemoryResource : public QObject
 private slots:
     void filesReadBackFromMemory();
     void resourcesLiveSideBySide();
-    void directoriesAreCopiedWhole();
     void snapshotOutlivesTheFiles();
-    void snapshotWithoutSkin();
 
 private:
     TestEnvironment env;
@@ -92,25 +90,12 @@ void TestMemoryResource::resourcesLiveSideBySide()
     QVERIFY(!first.registerResource()); // once only
 }
 
-void TestMemoryResource::directoriesAreCopiedWhole()
-{
-    QTemporaryDir directory;
-    writeFile(directory.filePath(QStringLiteral("images/a.png")), "a");
-    writeFile(directory.filePath(QStringLiteral("uninstall.qss")), "qss");
-    writeFile(directory.filePath(QStringLiteral(".hidden")), "hidden");
-    MemoryResource resource;
-    resource.addDirectory(QStringLiteral("skin/"), directory.path());
-    QVERIFY(resource.registerResource());
-    QCOMPARE(readAll(resource.root() + QStringLiteral("/skin/images/a.png")), QByteArray("a"));
-    QCOMPARE(readAll(resource.root() + QStringLiteral("/skin/uninstall.qss")), QByteArray("qss"));
-    QCOMPARE(readAll(resource.root() + QStringLiteral("/skin/.hidden")), QByteArray("hidden"));
-}
-
 void TestMemoryResource::snapshotOutlivesTheFiles()
 {
     auto skin = std::make_unique<QTemporaryDir>();
     auto offers = std::make_unique<QTemporaryDir>();
     writeFile(skin->filePath(QStringLiteral("images/close.png")), "close");
+    writeFile(skin->filePath(QStringLiteral(".hidden")), "hidden");
     const QString banner = offers->filePath(QStringLiteral("banner_pic/de.png"));
     const QString promotion = offers->filePath(QStringLiteral("promotion_pic/de.png"));
     writeFile(banner, "banner");
@@ -125,6 +110,7 @@ void TestMemoryResource::snapshotOutlivesTheFiles()
     QVERIFY(!QFileInfo::exists(banner));
 
     QCOMPARE(readAll(QStringLiteral("skin:images/close.png")), QByteArray("close"));
+    QCOMPARE(readAll(QStringLiteral("skin:.hidden")), QByteArray("hidden"));
     QCOMPARE(readAll(snapshot->inMemory(banner)), QByteArray("banner"));
     QCOMPARE(readAll(snapshot->inMemory(promotion)), QByteArray("promotion"));
     QCOMPARE(snapshot->inMemory(missing), missing);
@@ -133,18 +119,6 @@ void TestMemoryResource::snapshotOutlivesTheFiles()
     snapshot.reset();
     QVERIFY(QDir::searchPaths(QStringLiteral("skin")) != memoryPaths);
     QVERIFY(!QFile::exists(QStringLiteral("skin:images/close.png")));
-}
-
-void TestMemoryResource::snapshotWithoutSkin()
-{
-    QDir::setSearchPaths(QStringLiteral("skin"), {});
-    QTemporaryDir offers;
-    const QString banner = offers.filePath(QStringLiteral("banner.png"));
-    writeFile(banner, "banner");
-    PictureSnapshot snapshot({banner});
-    QVERIFY(snapshot.isTaken());
-    QVERIFY(QDir::searchPaths(QStringLiteral("skin")).isEmpty());
-    QCOMPARE(readAll(snapshot.inMemory(banner)), QByteArray("banner"));
 }
 
 QTEST_MAIN(TestMemoryResource)

@@ -37,6 +37,18 @@ void writeImage(const QString &path, const QColor &colour)
     QVERIFY(image.save(path));
 }
 
+// Stands in for the downloaded updater: each start adds a line with its argument count.
+void writeTestUpdater(const QString &marker)
+{
+    const QString updater = UninstallProfile::updaterPath();
+    QDir().mkpath(QFileInfo(updater).absolutePath());
+    QFile script(updater);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho \"ran $#\" >> '" + marker.toUtf8() + "'\n");
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+}
+
 QStringList linesOf(const QString &path)
 {
     QFile file(path);
@@ -260,17 +272,9 @@ void TestOfferPages::purchaseByPage()
 
 void TestOfferPages::upgradeStartsTheUpdater()
 {
-    // Stands in for the downloaded updater: it notes each start.
-    const QString updater = UninstallProfile::updaterPath();
-    QVERIFY(!updater.endsWith(QLatin1String(".exe")));
+    QVERIFY(!UninstallProfile::updaterPath().endsWith(QLatin1String(".exe")));
     const QString marker = env.root() + QStringLiteral("/updater-runs.txt");
-    QFile::remove(marker);
-    QDir().mkpath(QFileInfo(updater).absolutePath());
-    QFile script(updater);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho \"ran $#\" >> '" + marker.toUtf8() + "'\n");
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    writeTestUpdater(marker);
 
     openWindow();
     goToPage(2);
@@ -296,14 +300,8 @@ void TestOfferPages::upgradeWithoutUpdaterStillEnds()
 
 void TestOfferPages::offersDoNothingWhileDragging()
 {
-    const QString updater = UninstallProfile::updaterPath();
     const QString marker = env.root() + QStringLiteral("/dragged-runs.txt");
-    QDir().mkpath(QFileInfo(updater).absolutePath());
-    QFile script(updater);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho ran >> '" + marker.toUtf8() + "'\n");
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+    writeTestUpdater(marker);
 
     openWindow();
     goToPage(2);
