@@ -31,6 +31,9 @@ public:
     void onBtnPrePage();
 
 private:
+    void removePages();
+    void addPage(const QVector<RecApp> &apps);
+
     Ui::ClickedStackedWidget *ui;
     QString skinPath;
     QStringList frameRecBgs;

@@ -11,6 +11,8 @@
 #include "Utility.h"
 #include "config/UninstallProfile.h"
 #include "removal/FileDeletionThread.h"
+#include "wizard/PictureSnapshot.h"
+#include "wizard/UpdaterLauncher.h"
 
 #include <QButtonGroup>
 #include <QDesktopServices>
@@ -278,6 +280,7 @@ void Uninstall::changePage()
 
 void Uninstall::startUninstalling()
 {
+    keepPicturesInMemory();
     sendFirstReport();
     if (testMode)
         return;
@@ -424,6 +427,8 @@ void Uninstall::updateApp()
     Log("debug", 1, QStringLiteral("Uninstall updateApp"));
     sendEvent(QStringLiteral("uninstall_update"), QStringLiteral("update programe!"));
     uninstallCancelled = true;
+    UpdaterLauncher::startDetached(UninstallProfile::updaterPath());
+    // The run ends whether or not the updater started.
     QCoreApplication::quit();
 }
 
@@ -433,10 +438,30 @@ void Uninstall::uninstallSkin(QString bannerName, QString promotionName)
         1,
         QStringLiteral("Uninstall bind purchase img :") + bannerName
             + QStringLiteral(" || and promotion img:") + promotionName);
+    m_bannerPath = bannerName;
+    m_promotionPath = promotionName;
+    applyOfferImages(bannerName, promotionName);
+}
+
+void Uninstall::applyOfferImages(const QString &bannerName, const QString &promotionName)
+{
     ui->discountBg->setStyleSheet(
         QStringLiteral("Uninstall #discountBg{border-image: url(%1) 0;}").arg(bannerName));
     ui->purchaseImg->setStyleSheet(
         QStringLiteral("Uninstall #purchaseImg{border-image: url(%1) 0;}").arg(promotionName));
+}
+
+// Style sheets load their pictures when a widget is first drawn in a state (a hover, a page
+// shown later), so everything they can name is copied into memory before the removal starts.
+// The tiles of the carousel already hold their pictures.
+void Uninstall::keepPicturesInMemory()
+{
+    m_pictures = std::make_unique<PictureSnapshot>(QStringList{m_bannerPath, m_promotionPath});
+    if (!m_pictures->isTaken()) {
+        Log("error", 1, QStringLiteral("Uninstall pictures not kept in memory"));
+        return;
+    }
+    applyOfferImages(m_pictures->inMemory(m_bannerPath), m_pictures->inMemory(m_promotionPath));
 }
 
 void Uninstall::recApp(QVector<RecApp> apps)
@@ -523,6 +548,9 @@ void Uninstall::on_changeLanguage(int)
 
 void Uninstall::loadDownLoadRes()
 {
+    // Once the removal is under way the installed pictures may be gone: what shows stays.
+    if (m_pictures)
+        return;
     const QString downloadDir = QStandardPaths::writableLocation(QStandardPaths::DataLocation)
                                 + QStringLiteral("/uninstallRes/");
     const QString language = currentLanguage();
@@ -543,7 +571,9 @@ void Uninstall::loadDownLoadRes()
     uninstallSkin(bannerPath, promotionPath);
     ui->recWidget->setRecAppInfos(recApps);
     Log("debug", 1, QStringLiteral("loading end!"));
-    ui->processPage->setCurrentIndex(1);
+    // A later arrival refreshes the pictures and the carousel without taking the user back.
+    if (ui->processPage->currentIndex() == 0)
+        ui->processPage->setCurrentIndex(1);
     ui->loadingLab->hide();
     // Its file goes with the installation; a hidden animation must not read it any more.
     loadingMovie->stop();

@@ -8,7 +8,10 @@
 #include <QStringList>
 #include <QVector>
 
+#include <memory>
+
 class FileDeletionThread;
+class PictureSnapshot;
 class QAbstractButton;
 class QCheckBox;
 class QMovie;
@@ -85,6 +88,8 @@ private:
     void afterUninstall();
     void toggleAnswerLine(QWidget *line, bool visible);
     void pressOfferButton(QEvent *event, QAbstractButton *button);
+    void applyOfferImages(const QString &bannerName, const QString &promotionName);
+    void keepPicturesInMemory();
     void createUID();
     void sendFirstReport();
     void sendSecondReport();
@@ -119,4 +124,7 @@ private:
     QByteArray secondReportData;
     bool testMode = false;
     bool dragging = false;
+    QString m_bannerPath;
+    QString m_promotionPath;
+    std::unique_ptr<PictureSnapshot> m_pictures;
 };

@@ -1,6 +1,9 @@
 // Whole runs of the host stand-in and the library on throw-away installations.
 #include "WholeRun.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -36,6 +39,7 @@ private slots:
     void refusedStarts_data();
     void refusedStarts();
     void testModeNeverCompletes();
+    void upgradeOfferStartsTheUpdaterAndEndsTheRun();
 };
 
 void TestWholeRun::completedRunRemovesTheProduct()
@@ -123,6 +127,32 @@ void TestWholeRun::testModeNeverCompletes()
     QCOMPARE(run.productFiles(), before);
     QVERIFY(!run.logTexts().contains(QStringLiteral("uninstallTest is true")));
     QVERIFY(!run.logTexts().contains(QStringLiteral("FileDeletionThread start!")));
+}
+
+void TestWholeRun::upgradeOfferStartsTheUpdaterAndEndsTheRun()
+{
+    WholeRun run;
+    run.layOut();
+    const QStringList before = run.productFiles();
+    // Stands in for the updater that the wizard downloaded at an earlier start.
+    const QString marker = run.dataDir() + QStringLiteral("/updater-ran");
+    const QString updater = run.dataDir() + QStringLiteral("/updater/Demo Suite");
+    QDir().mkpath(QFileInfo(updater).absolutePath());
+    QFile script(updater);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+    script.close();
+    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
+
+    QCOMPARE(run.run({startSwitch},
+                     QStringLiteral("page:1;click:btnContinue_1;reason:2;click:btnContinue_2;"
+                                    "click:btnUpdate")),
+             0);
+    QTRY_VERIFY(QFileInfo::exists(marker));
+    QCOMPARE(run.productFiles(), before);
+    QVERIFY(
+        inOrder(run.usageLabels(), {"r_click_uninstall", "update programe!", "uninstall_c_stop"}));
+    QVERIFY(!run.logTexts().contains(QStringLiteral("check App isRunning?")));
 }
 
 QTEST_GUILESS_MAIN(TestWholeRun)

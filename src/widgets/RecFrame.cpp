@@ -1,0 +1,102 @@
+#include "widgets/RecFrame.h"
+#include "ui_RecFrame.h"
+
+#include "LMGA.h"
+#include "LmProductInfo.h"
+#include "LmResourceMgr.h"
+#include "Utility.h"
+
+#include <QDesktopServices>
+#include <QPixmap>
+#include <QUrl>
+
+namespace {
+
+// Pictures are drawn at twice their size on screen, then follow the system zoom.
+QSize displaySize(const QSize &drawn)
+{
+    const double scale = RecFrame::dpiScale();
+    const int width = qRound(drawn.width() * 0.5);
+    const int height = qRound(drawn.height() * 0.5);
+    return QSize(qRound(width * scale), qRound(height * scale));
+}
+
+} // namespace
+
+RecFrame::RecFrame(QWidget *parent)
+    : QFrame(parent)
+    , ui(new Ui::RecFrame)
+{
+    Log("debug", 1, QStringLiteral("RecFrame init!"));
+    ui->setupUi(this);
+}
+
+RecFrame::~RecFrame()
+{
+    Log("debug", 1, QStringLiteral("RecFrame ~RecFrame!"));
+    delete ui;
+}
+
+double RecFrame::dpiScale()
+{
+    bool isNumber = false;
+    const int keepDrawnSize = LmProductInfo::instance()
+                                  ->extendParam(QStringLiteral("NoUserDpiChange"), QString())
+                                  .toInt(&isNumber, 10);
+    if (isNumber && keepDrawnSize == 1)
+        return 1.0;
+    // The zoom is reported as a DPI value; at 100 % it equals the base DPI.
+    return LmResourceMgr::getZoomDPI() / LmResourceMgr::getBaseZoomDPI();
+}
+
+QPalette RecFrame::getFrameBackground(const QString &path)
+{
+    Log("debug", 1, QStringLiteral("RecFrame::getFrameBackground iconPath:") + path);
+    const QPixmap background(path);
+    frameSize = displaySize(background.size());
+    QPalette palette;
+    palette.setBrush(QPalette::Window,
+                     background.scaled(frameSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return palette;
+}
+
+void RecFrame::setBackground(const QString &path)
+{
+    Log("debug", 1, QStringLiteral("RecFrame::setBackground bgPath:") + path);
+    setPalette(getFrameBackground(path));
+    setFixedSize(frameSize);
+    setAutoFillBackground(true);
+}
+
+void RecFrame::setIcon(const QString &path)
+{
+    Log("debug", 1, QStringLiteral("RecFrame::setIcon iconPath:") + path);
+    const QPixmap icon(path);
+    ui->recIcon->setPixmap(
+        icon.scaled(displaySize(icon.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    ui->recIcon->setAlignment(Qt::AlignCenter);
+}
+
+void RecFrame::setBtnUrl(const QString &url)
+{
+    Log("debug", 1, QStringLiteral("RecFrame::setBtnUrl Url:") + url);
+    const QUrl address(url, QUrl::TolerantMode);
+    connect(ui->btnRecUrl, &QPushButton::clicked, this, [this, address] {
+        LMGA::instance()->CEIP(QStringLiteral("uninstall"),
+                               QStringLiteral("uninstall_recommend"),
+                               LMGA::Event,
+                               QStringLiteral("click_recommend_") + ui->recName->text(),
+                               0);
+        QDesktopServices::openUrl(address);
+    });
+}
+
+void RecFrame::setName(const QString &name)
+{
+    ui->recName->setText(name);
+}
+
+void RecFrame::setButtonText(const QString &text)
+{
+    ui->btnRecUrl->setText(text);
+}
