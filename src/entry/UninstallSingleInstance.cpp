@@ -1,14 +1,47 @@
 #include "entry/UninstallSingleInstance.h"
 
+#include "LmProductInfo.h"
+#include "NamedLock.h"
+#include "WindowActivation.h"
+
+#include <QSharedMemory>
 #include <QWidget>
+#include <QtEndian>
 
 namespace {
 
 UninstallSingleInstance *guardInstance = nullptr;
 
+// The published handle: the running wizard's top-level window, 64-bit little-endian at offset
+// 0, so that wizards of any build read each other's handle.
+constexpr int segmentSize = 64;
+
 } // namespace
 
-UninstallSingleInstance::UninstallSingleInstance() = default;
+UninstallSingleInstance::UninstallSingleInstance()
+{
+    const QString key = LmProductInfo::instance()->productName(QString())
+                        + QStringLiteral("_uninstall");
+    sharedMemory = new QSharedMemory(key, this);
+    if (!sharedMemory->create(segmentSize, QSharedMemory::ReadWrite)) {
+        if (sharedMemory->error() != QSharedMemory::AlreadyExists) {
+            runnable = false;
+            return;
+        }
+        sharedMemory->attach(QSharedMemory::ReadOnly);
+        m_readOnly = true;
+    }
+    mutex = std::make_unique<platform::NamedLock>(key.toStdString());
+    // Only a lock that another wizard holds refuses the run; one that the system cannot create
+    // does not.
+    if (mutex->tryAcquire() != platform::NamedLock::Result::AlreadyExists)
+        return;
+    mutex.reset();
+    runnable = false;
+    activateRunningWizard();
+}
+
+UninstallSingleInstance::~UninstallSingleInstance() = default;
 
 UninstallSingleInstance *UninstallSingleInstance::getInstance()
 {
@@ -30,5 +63,22 @@ bool UninstallSingleInstance::isRunnable() const
 
 void UninstallSingleInstance::setWindow(QWidget *newWindow)
 {
+    if (!sharedMemory->lock())
+        return;
     window = newWindow;
+    const quint64 handle = newWindow ? quint64(newWindow->window()->winId()) : 0;
+    if (sharedMemory->data() && !m_readOnly)
+        qToLittleEndian(handle, sharedMemory->data());
+    sharedMemory->unlock();
+}
+
+void UninstallSingleInstance::activateRunningWizard()
+{
+    if (!sharedMemory->lock())
+        return;
+    const void *data = sharedMemory->constData();
+    const quint64 handle = data ? qFromLittleEndian<quint64>(data) : 0;
+    sharedMemory->unlock();
+    if (handle != 0)
+        platform::activateWindow(handle);
 }

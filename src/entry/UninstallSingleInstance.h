@@ -2,6 +2,15 @@
 
 #include <QObject>
 
+#include <memory>
+
+class QSharedMemory;
+class QWidget;
+
+namespace platform {
+class NamedLock;
+}
+
 /// Lets one wizard of a product run at a time and brings the running one to the front.
 class UninstallSingleInstance : public QObject
 {
@@ -16,7 +25,13 @@ public:
 
 private:
     UninstallSingleInstance();
+    ~UninstallSingleInstance() override;
+
+    void activateRunningWizard();
 
     bool runnable = true;
+    std::unique_ptr<platform::NamedLock> mutex;
+    QSharedMemory *sharedMemory = nullptr;
     QWidget *window = nullptr;
+    bool m_readOnly = false;
 };

@@ -9,6 +9,7 @@
 #include "LmSettings.h"
 #include "LmSingleInstance.h"
 #include "Utility.h"
+#include "checkclose/CheckCloseDlg.h"
 #include "config/UninstallProfile.h"
 #include "removal/FileDeletionThread.h"
 #include "wizard/PictureSnapshot.h"
@@ -268,6 +269,10 @@ void Uninstall::changePage()
         Log("debug", 1, QStringLiteral("check App isRunning?"));
         if (!LmSingleInstance::instance()->isAppRunnabled()) {
             LmSingleInstance::release();
+            auto *dialog = new CheckCloseDlg(this);
+            connect(dialog, &CheckCloseDlg::completeKill, this, &Uninstall::changePage);
+            dialog->setWindowModality(Qt::WindowModal);
+            dialog->show();
             return;
         }
     }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "LmMainWindowBase.h"
+
+namespace Ui {
+class CheckCloseDlg;
+}
+
+/// Tells the user to close the running product and, on "Continue", ends its processes.
+class CheckCloseDlg : public LmMainWindowBase
+{
+    Q_OBJECT
+
+public:
+    explicit CheckCloseDlg(QWidget *parent);
+    ~CheckCloseDlg() override;
+
+signals:
+    void completeKill();
+
+protected slots:
+    void onKillPrograms();
+
+private:
+    Ui::CheckCloseDlg *ui = nullptr;
+};

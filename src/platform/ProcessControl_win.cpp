@@ -1,0 +1,48 @@
+#include "ProcessControl.h"
+
+#include <windows.h>
+
+#include <tlhelp32.h>
+#include <wchar.h>
+
+namespace platform {
+
+namespace {
+
+std::wstring toWide(const std::string &utf8)
+{
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring wide(size_t(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
+    return wide;
+}
+
+void terminateIfNamed(const PROCESSENTRY32W &entry, const std::wstring &name, std::int64_t ownPid)
+{
+    if (_wcsicmp(entry.szExeFile, name.c_str()) != 0)
+        return;
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
+    if (!process)
+        return;
+    if (std::int64_t(entry.th32ProcessID) != ownPid)
+        TerminateProcess(process, 0);
+    CloseHandle(process);
+}
+
+} // namespace
+
+void terminateProcessesNamed(const std::string &executableName, std::int64_t ownPid)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    const std::wstring name = toWide(executableName);
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(PROCESSENTRY32W);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry))
+        terminateIfNamed(entry, name, ownPid);
+    CloseHandle(snapshot);
+}
+
+} // namespace platform
