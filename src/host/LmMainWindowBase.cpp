@@ -30,10 +30,10 @@ bool LmMainWindowBase::isAppEventLoopStarted() const
 }
 
 // A close asked for by the window manager takes the same path as the window's own close
-// button, so a derived window's "close" slot decides what leaving means.
+// button: the most derived "close" slot decides what leaving means.
 void LmMainWindowBase::closeEvent(QCloseEvent *event)
 {
-    if (!event->spontaneous() || metaObject()->indexOfSlot("close()") < 0) {
+    if (!event->spontaneous()) {
         QWidget::closeEvent(event);
         return;
     }

@@ -81,7 +81,6 @@ private:
     void initData();
     void initUI();
     void initConnections();
-    void checkRunningProductThenContinue();
     void startUninstalling();
     void sendCancelEvent(int page, int inner);
     void startDeliveryPhase();
