@@ -29,6 +29,11 @@ Reasons reasons(const QStringList &keys, const QStringList &checked = {})
 }
 
 const QStringList sixKeys{"q1", "q2", "q3", "q4", "q15", "q6"};
+// Every first report below starts and ends so.
+const QByteArray head = "{\"brand\":\"Example Works\",\"language\":\"en\",\"productId\":\"1001\","
+                        "\"productName\":\"Demo Suite\",\"productVersion\":\"3.2.1\","
+                        "\"tid\":\"12052026013015\",\"time\":\"2026-12-05 01:30:15\",";
+const QByteArray tail = "\"userId\":\"{0f8fad5b-d9cb-469f-a165-70867728950e}\"}";
 
 } // namespace
 
@@ -51,46 +56,38 @@ void TestFeedbackReport::firstReport_data()
 
     QTest::newRow("nothing chosen")
         << FeedbackReport::Answers{reasons(sixKeys), "typed, then unchecked", "", ""}
-        << QByteArray("{\"brand\":\"Example Works\",\"language\":\"en\",\"productId\":\"1001\","
-                      "\"productName\":\"Demo Suite\",\"productVersion\":\"3.2.1\","
-                      "\"tid\":\"12052026013015\",\"time\":\"2026-12-05 01:30:15\","
-                      "\"uninstallCause\":[{\"q1\":false},{\"q2\":false},{\"q3\":false},"
-                      "{\"q4\":false},{\"q15\":false},{\"q6\":false},\"\"],"
-                      "\"userId\":\"{0f8fad5b-d9cb-469f-a165-70867728950e}\"}");
+        << head
+               + "\"uninstallCause\":[{\"q1\":false},{\"q2\":false},{\"q3\":false},"
+                 "{\"q4\":false},{\"q15\":false},{\"q6\":false},\"\"],"
+               + tail;
     QTest::newRow("q4 with its line")
         << FeedbackReport::Answers{reasons(sixKeys, {"q4"}), "abc", "", "too slow"}
-        << QByteArray("{\"brand\":\"Example Works\",\"language\":\"en\",\"productId\":\"1001\","
-                      "\"productName\":\"Demo Suite\",\"productVersion\":\"3.2.1\","
-                      "\"tid\":\"12052026013015\",\"time\":\"2026-12-05 01:30:15\","
-                      "\"uninstallCause\":[{\"q1\":false},{\"q2\":false},{\"q3\":false},"
-                      "{\"q4\":true},{\"q15\":false},{\"q6\":false},\"too slow\"],"
-                      "\"uninstallLineEdit\":[{\"q4\":\"abc\"}],"
-                      "\"userId\":\"{0f8fad5b-d9cb-469f-a165-70867728950e}\"}");
+        << head
+               + "\"uninstallCause\":[{\"q1\":false},{\"q2\":false},{\"q3\":false},"
+                 "{\"q4\":true},{\"q15\":false},{\"q6\":false},\"too slow\"],"
+                 "\"uninstallLineEdit\":[{\"q4\":\"abc\"}],"
+               + tail;
     // Check-box order, not key order; an empty answer line still counts.
     QTest::newRow("q15 and q4")
         << FeedbackReport::Answers{reasons({"q15", "q1", "q4"}, {"q4", "q15", "q1"}),
                                    "",
                                    "too dear",
                                    ""}
-        << QByteArray("{\"brand\":\"Example Works\",\"language\":\"en\",\"productId\":\"1001\","
-                      "\"productName\":\"Demo Suite\",\"productVersion\":\"3.2.1\","
-                      "\"tid\":\"12052026013015\",\"time\":\"2026-12-05 01:30:15\","
-                      "\"uninstallCause\":[{\"q15\":true},{\"q1\":true},{\"q4\":true},\"\"],"
-                      "\"uninstallLineEdit\":[{\"q15\":\"too dear\"},{\"q4\":\"\"}],"
-                      "\"userId\":\"{0f8fad5b-d9cb-469f-a165-70867728950e}\"}");
+        << head
+               + "\"uninstallCause\":[{\"q15\":true},{\"q1\":true},{\"q4\":true},\"\"],"
+                 "\"uninstallLineEdit\":[{\"q15\":\"too dear\"},{\"q4\":\"\"}],"
+               + tail;
     QTest::newRow("four reasons configured, names compared with case")
         << FeedbackReport::Answers{reasons({"Q4", "q2", "q3", "Q15", "option_5", "option_6"},
                                            {"Q4", "Q15"}),
                                    "abc",
                                    "def",
                                    "Zu \"langsam\"\n\u00c4rger"}
-        << QByteArray("{\"brand\":\"Example Works\",\"language\":\"en\",\"productId\":\"1001\","
-                      "\"productName\":\"Demo Suite\",\"productVersion\":\"3.2.1\","
-                      "\"tid\":\"12052026013015\",\"time\":\"2026-12-05 01:30:15\","
-                      "\"uninstallCause\":[{\"Q4\":true},{\"q2\":false},{\"q3\":false},"
-                      "{\"Q15\":true},{\"option_5\":false},{\"option_6\":false},"
-                      "\"Zu \\\"langsam\\\"\\n\xc3\x84rger\"],"
-                      "\"userId\":\"{0f8fad5b-d9cb-469f-a165-70867728950e}\"}");
+        << head
+               + "\"uninstallCause\":[{\"Q4\":true},{\"q2\":false},{\"q3\":false},"
+                 "{\"Q15\":true},{\"option_5\":false},{\"option_6\":false},"
+                 "\"Zu \\\"langsam\\\"\\n\xc3\x84rger\"],"
+               + tail;
 }
 
 void TestFeedbackReport::firstReport()
