@@ -214,8 +214,10 @@ std::optional<Store> load(const std::string &file)
     struct stat info;
     if (::stat(file.c_str(), &info) != 0)
         return errno == ENOENT ? std::optional<Store>(Store()) : std::nullopt;
+    if (!S_ISREG(info.st_mode))
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
-    if (!S_ISREG(info.st_mode) || !in)
+    if (!in)
         return std::nullopt;
     return parse(in);
 }
