@@ -1,6 +1,7 @@
 #include "wizard/Uninstall.h"
 #include "ui_Uninstall.h"
 
+#include "Framework.h"
 #include "LMGA.h"
 #include "LmInstallInfo.h"
 #include "LmProductCommonInfo.h"
@@ -12,14 +13,19 @@
 #include "checkclose/CheckCloseDlg.h"
 #include "config/UninstallProfile.h"
 #include "removal/FileDeletionThread.h"
+#include "wizard/FeedbackReport.h"
 #include "wizard/PictureSnapshot.h"
 #include "wizard/UpdaterLauncher.h"
+#include "wizard/UserIdentifier.h"
 
 #include <QButtonGroup>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
 #include <QMouseEvent>
 #include <QMovie>
+#include <QNetworkReply>
+#include <QNetworkRequest>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -628,17 +634,59 @@ void Uninstall::mouseMoveEvent(QMouseEvent *event)
 
 void Uninstall::createUID()
 {
+    userId = UserIdentifier::forCurrentUser(LmProductInfo::instance()->GUID(QString()));
     Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
 }
 
 void Uninstall::sendFirstReport()
 {
     Log("debug", 1, QStringLiteral("start first report!"));
+    const QDateTime now = QDateTime::currentDateTime();
+    tid = FeedbackReport::transactionId(now);
+    const LmProductInfo *info = LmProductInfo::instance();
+    const FeedbackReport::Product product{info->brand(),
+                                          currentLanguage(),
+                                          info->productID(),
+                                          info->productName(QString()),
+                                          info->productVersion(QString())};
+    FeedbackReport::Answers answers;
+    for (const QCheckBox *option : qAsConst(causeOptions))
+        answers.reasons.append({option->objectName(), option->isChecked()});
+    answers.featureLine = ui->optionLineEdit_1->text();
+    answers.priceLine = ui->optionLineEdit_2->text();
+    answers.causeText = ui->causeEdit->toPlainText();
+    firstReportData = FeedbackReport::first(product, userId, now, answers);
+    postData(firstReportData);
 }
 
 void Uninstall::sendSecondReport()
 {
     Log("debug", 1, QStringLiteral("start second report!"));
+    secondReportData = FeedbackReport::second(tid, userId, ui->emailEdit->text());
+    postData(secondReportData);
 }
 
-void Uninstall::postData(const QByteArray &) {}
+void Uninstall::postData(const QByteArray &data)
+{
+    QNetworkRequest request;
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+    request.setUrl(QUrl(reportUrl, QUrl::TolerantMode));
+    QNetworkReply *reply = Framework::networkAccessManager()->post(request, data);
+    reply->ignoreSslErrors();
+    // The reply's own copy of the body tells which report it carried.
+    connect(reply, &QNetworkReply::finished, this, [this, reply, data] {
+        const bool accepted = reply->error() == QNetworkReply::NoError;
+        if (accepted)
+            Log("debug",
+                1,
+                QStringLiteral("HTTP POST request successful and Response: ")
+                    + QString::fromUtf8(reply->readAll()));
+        else
+            Log("debug", 1, QStringLiteral("HTTP POST request failed: ") + reply->errorString());
+        if (data == firstReportData)
+            firstReportPosted = accepted;
+        else
+            secondReportPosted = accepted;
+        reply->deleteLater();
+    });
+}

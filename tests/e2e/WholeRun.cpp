@@ -4,11 +4,13 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -133,8 +135,17 @@ int WholeRun::run(const QStringList &arguments, const QString &script, int timeo
     env.insert(QStringLiteral("UNINSTALL_AUTOPILOT"), script);
     host.setProcessEnvironment(env);
     host.setWorkingDirectory(m_dir.path());
+    // Waits in an event loop, so that servers of the test process answer the run meanwhile.
+    QEventLoop loop;
+    QObject::connect(&host,
+                     qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
+                     &loop,
+                     &QEventLoop::quit);
+    QObject::connect(&host, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     host.start(installDir() + QStringLiteral("/unins000"), arguments);
-    if (!host.waitForFinished(timeoutMs)) {
+    loop.exec();
+    if (host.state() != QProcess::NotRunning) {
         host.kill();
         host.waitForFinished();
         return -1;

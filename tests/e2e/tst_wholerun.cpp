@@ -1,9 +1,14 @@
 // Whole runs of the host stand-in and the library on throw-away installations.
+#include "ReportService.h"
 #include "WholeRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
 #include <QTest>
 
 namespace {
@@ -27,6 +32,11 @@ bool inOrder(const QStringList &lines, const QStringList &expected)
     return true;
 }
 
+QJsonObject jsonOf(const QByteArray &body)
+{
+    return QJsonDocument::fromJson(body).object();
+}
+
 } // namespace
 
 class TestWholeRun : public QObject
@@ -44,10 +54,14 @@ private slots:
 
 void TestWholeRun::completedRunRemovesTheProduct()
 {
+    ReportService service;
     WholeRun run;
-    run.layOut();
+    run.layOut({{QStringLiteral("uninstallReportUrl"), service.url()}});
     QCOMPARE(run.run({startSwitch}, throughToTheEnd), 512);
     QCOMPARE(run.hostExitCode(), 0);
+    // Accepted at once, the second report still ends the run only at the first 5-second tick.
+    QVERIFY2(service.sinceClose() >= 4500 && service.sinceClose() < 9000,
+             qPrintable(QString::number(service.sinceClose())));
     QVERIFY2(run.autopilotLog().contains(QStringLiteral("finished")),
              qPrintable(run.autopilotLog().join(QLatin1Char('\n'))));
     // Libraries, hidden entries and the uninstaller's own files stay.
@@ -67,6 +81,10 @@ void TestWholeRun::completedRunRemovesTheProduct()
                      "FileDeletionThread start!",
                      "deleteFilesAndDirectories complete!",
                      "completeSlot run!",
+                     "Uninstall close!",
+                     "start second report!",
+                     "uninstsall After",
+                     "HTTP POST request successful and Response: ok",
                      "unins000.exe running!",
                      "Uninstall ~Uninstall"}));
     QVERIFY(inOrder(run.usageLabels(),
@@ -78,7 +96,30 @@ void TestWholeRun::completedRunRemovesTheProduct()
                      "u_click_uninstall",
                      "",
                      "",
+                     "uninstall process success!",
                      "uninstall_c_stop"}));
+
+    const QList<QByteArray> first = service.bodies(ReportService::Report::First);
+    const QList<QByteArray> second = service.bodies(ReportService::Report::Second);
+    QCOMPARE(first.size(), 1);
+    QCOMPARE(second.size(), 1);
+    const QJsonObject answers = jsonOf(first.first());
+    QCOMPARE(answers.value(QStringLiteral("uninstallCause")),
+             QJsonDocument::fromJson(R"([{"q1": false}, {"q2": true}, {"q3": false},
+                                         {"q4": false}, {"q15": false}, {"q6": false}, ""])")
+                 .array());
+    const QJsonObject closing = jsonOf(second.first());
+    QCOMPARE(closing.value(QStringLiteral("userEmail")).toString(),
+             QStringLiteral("someone@example.com"));
+    QCOMPARE(closing.value(QStringLiteral("tid")), answers.value(QStringLiteral("tid")));
+    QCOMPARE(closing.value(QStringLiteral("userId")), answers.value(QStringLiteral("userId")));
+    QCOMPARE(closing.value(QStringLiteral("userId")).toString().size(), 38);
+
+    QVERIFY(
+        run.autopilotLog().contains(QStringLiteral("url https://www.example.com/goodbye?id=1001")));
+    // The install records are gone from the user settings.
+    QSettings settings(run.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(settings.allKeys().filter(QStringLiteral("Install/")), QStringList());
 }
 
 void TestWholeRun::cancelledRunRemovesNothing()

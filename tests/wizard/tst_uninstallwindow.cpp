@@ -1,16 +1,21 @@
 // The wizard window driven as a user would, by object name. Confirmation paths run in test
 // mode only: in normal mode the window would remove the test binary's own directory.
 #include "Framework.h"
+#include "HttpTestServer.h"
+#include "LmProductInfo.h"
 #include "LmSettings.h"
 #include "LmSingleInstance.h"
 #include "NamedLock.h"
 #include "TestEnvironment.h"
 #include "UrlRecorder.h"
 #include "wizard/Uninstall.h"
+#include "wizard/UserIdentifier.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -53,6 +58,7 @@ private slots:
     void surveySingleChoice();
     void surveyWithThreeReasons();
     void flowThroughEveryPageInTestMode();
+    void firstReportPostedAtConfirmation();
     void runningProductHoldsTheWizardBack();
     void cancelPaths_data();
     void cancelPaths();
@@ -285,6 +291,50 @@ void TestUninstallWindow::flowThroughEveryPageInTestMode()
                           "d_click_uninstall",
                           "r_click_uninstall",
                           "u_click_uninstall"}));
+}
+
+void TestUninstallWindow::firstReportPostedAtConfirmation()
+{
+    HttpTestServer server;
+    server.setResponse(QStringLiteral("/report"), HttpTestServer::answer(200, "thanks"));
+    openWindow(
+        {{QStringLiteral("uninstallTest"), QStringLiteral("1")},
+         {QStringLiteral("uninstallReportUrl"), server.url(QStringLiteral("/report")).toString()}});
+    goToSurvey();
+    QTest::mouseClick(reasonBox(1), Qt::LeftButton);
+    QTest::mouseClick(reasonBox(4), Qt::LeftButton); // "q4" has an answer line
+    QTest::keyClicks(child<QLineEdit>("optionLineEdit_1"), QStringLiteral("abc"));
+    QTest::keyClicks(child<QWidget>("causeEdit"), QStringLiteral("slow start"));
+    clickAndWait("btnContinue_2");
+    clickAndWait("btnContinue_3");
+
+    QTRY_COMPARE(server.requests().size(), 1);
+    const HttpTestServer::Request request = server.requests().first();
+    QCOMPARE(request.method, QByteArray("POST"));
+    QCOMPARE(request.headers.value("content-type"), QByteArray("application/json"));
+    const QJsonObject report = QJsonDocument::fromJson(request.body).object();
+    const QString time = report.value(QStringLiteral("time")).toString();
+    const QDateTime moment = QDateTime::fromString(time, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    QVERIFY(qAbs(moment.secsTo(QDateTime::currentDateTime())) < 60);
+    const QString tid = moment.toString(QStringLiteral("MMddyyyyhhmmss"));
+    const QString userId = UserIdentifier::forCurrentUser(
+        LmProductInfo::instance()->GUID(QString()));
+    QVERIFY(!userId.isEmpty());
+    QCOMPARE(request.body,
+             "{\"brand\":\"Example Works\",\"language\":\"en\",\"productId\":\"1001\","
+             "\"productName\":\"Demo Suite\",\"productVersion\":\"3.2.1\",\"tid\":\""
+                 + tid.toLatin1() + "\",\"time\":\"" + time.toLatin1()
+                 + "\",\"uninstallCause\":[{\"q1\":true},{\"q2\":false},{\"q3\":false},"
+                   "{\"q4\":true},{\"q15\":false},{\"q6\":false},\"slow start\"],"
+                   "\"uninstallLineEdit\":[{\"q4\":\"abc\"}],\"userId\":\""
+                 + userId.toLatin1() + "\"}");
+    QTRY_VERIFY(env.logTexts().contains(
+        QStringLiteral("HTTP POST request successful and Response: thanks")));
+
+    // Test mode ends at the close button without a second report.
+    clickAndWait("btnComplete");
+    clickAndWait("btnClose");
+    QCOMPARE(server.requests().size(), 1);
 }
 
 void TestUninstallWindow::runningProductHoldsTheWizardBack()
