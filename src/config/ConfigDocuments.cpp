@@ -2,12 +2,28 @@
 
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QStringList>
 
 namespace {
 
 const QString recommendAppKey = QStringLiteral("recommendApp");
 const QString uninstallChoseKey = QStringLiteral("uninstallChose");
 const QString uninstallCauseKey = QStringLiteral("uninstallCause");
+
+bool isWindowsDeviceName(const QString &name)
+{
+    // Windows resolves these with any extension and trailing spaces before it.
+    const QString stem = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList plain{QStringLiteral("CON"),
+                                   QStringLiteral("PRN"),
+                                   QStringLiteral("AUX"),
+                                   QStringLiteral("NUL")};
+    if (plain.contains(stem))
+        return true;
+    return stem.size() == 4
+           && (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT")))
+           && stem.at(3) >= QLatin1Char('1') && stem.at(3) <= QLatin1Char('9');
+}
 
 QJsonValue languageValue(const QJsonObject &languages, const QString &language)
 {
@@ -88,4 +104,17 @@ QMap<QString, QString> ConfigDocuments::causeTextsFor(const QJsonObject &texts,
     for (const QString &key : keys)
         map.insert(key, texts.value(key).toString());
     return map;
+}
+
+bool ConfigDocuments::isPlainFileName(const QString &name)
+{
+    // Windows drops trailing dots and spaces, so "..." or "a. " would name something else.
+    if (name.isEmpty() || name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        return false;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')
+            || c.unicode() < 0x20)
+            return false;
+    }
+    return !isWindowsDeviceName(name);
 }

@@ -37,4 +37,9 @@ public:
     // Exactly the given keys, each mapped to its text or to an empty string.
     static QMap<QString, QString> causeTextsFor(const QJsonObject &texts,
                                                 const QVector<QString> &keys);
+
+    // A name that stays inside the directory it is joined to, on every system: not empty, no
+    // separator, ':' or control character, no trailing dot or space (so neither "." nor ".."),
+    // and not a device name of Windows (CON, nul.png, COM1).
+    static bool isPlainFileName(const QString &name);
 };

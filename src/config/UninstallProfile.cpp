@@ -6,8 +6,10 @@
 #include "LmResourceMgr.h"
 #include "LmSettings.h"
 #include "ProcessEnvironment.h"
+#include "UrlHandler.h"
 #include "Utility.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +17,9 @@
 #include <QJsonParseError>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -35,10 +37,13 @@ UninstallProfile::UninstallProfile(QObject *parent)
     m_timeoutTimer->setInterval(configTimeoutMs);
     m_language = LmSettings::instance()->currentLanguage(
         LmProductInfo::instance()->defaultLanguage());
+    m_requestPolicy = RequestPolicy::fromProduct();
     m_networkManager = Framework::networkAccessManager();
     if (m_networkManager) {
-        m_pServiceReply = get(
-            LmProductInfo::instance()->extendParam(QStringLiteral("uninstallConfigURL"), QString()));
+        const QString key = QStringLiteral("uninstallConfigURL");
+        m_pServiceReply = m_requestPolicy.get(m_networkManager,
+                                              LmProductInfo::instance()->extendParam(key,
+                                                                                     QString()));
         connect(m_pServiceReply,
                 &QNetworkReply::finished,
                 this,
@@ -50,7 +55,15 @@ UninstallProfile::UninstallProfile(QObject *parent)
     m_timeoutTimer->start();
 }
 
-UninstallProfile::~UninstallProfile() = default;
+UninstallProfile::~UninstallProfile()
+{
+    // The handler is deleted in its own thread when the thread finishes.
+    if (m_workerThread) {
+        m_workerThread->quit();
+        m_workerThread->wait();
+        delete m_workerThread;
+    }
+}
 
 QString UninstallProfile::updaterPath()
 {
@@ -123,10 +136,70 @@ void UninstallProfile::parseConfigJson()
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(m_document, &error);
-    if (document.isNull())
+    if (document.isNull()) {
         Log("error", 1, ConfigDocuments::parseErrorLine(error));
-    // Without the remote documents every configuration, valid or not, ends in the defaults.
-    loadDefaultRes();
+        loadDefaultRes();
+        return;
+    }
+    if (!document.isObject()) {
+        loadDefaultRes();
+        return;
+    }
+    startHandler(document.object());
+}
+
+void UninstallProfile::startHandler(const QJsonObject &configuration)
+{
+    const auto text = [&configuration](const char *key) {
+        return configuration.value(QLatin1String(key)).toString();
+    };
+    const QString png = m_language + QStringLiteral(".png");
+    const QList<DownloadItem> downloads{{QUrl(text("banner_pic") + png, QUrl::TolerantMode),
+                                         QStringLiteral("banner_pic_%1.png").arg(m_language)},
+                                        {QUrl(text("promotion_pic") + png, QUrl::TolerantMode),
+                                         QStringLiteral("promotion_pic_%1.png").arg(m_language)}};
+    m_workerThread = new QThread;
+    m_handler = new UrlHandler(text("version"),
+                               downloads,
+                               text("recommendApp"),
+                               text("uninstallChose"),
+                               text("uninstallCause"));
+    m_handler->moveToThread(m_workerThread);
+    connect(m_workerThread,
+            &QThread::started,
+            m_handler,
+            &UrlHandler::recAppHandelThreadFunction,
+            Qt::QueuedConnection);
+    connect(m_workerThread, &QThread::finished, m_handler, &QObject::deleteLater);
+    // Queued to this one object, the relays reach the window in the order the handler emitted.
+    connect(
+        m_handler,
+        &UrlHandler::downLoadResEmit,
+        this,
+        [this] { emit downLoadResEmit(); },
+        Qt::QueuedConnection);
+    connect(
+        m_handler,
+        &UrlHandler::LoadResError,
+        this,
+        [this] { loadDefaultRes(); },
+        Qt::QueuedConnection);
+    connect(
+        m_handler,
+        &UrlHandler::recAppEmit,
+        this,
+        [this](const QVector<RecApp> &apps) { emit recAppEmit(apps); },
+        Qt::QueuedConnection);
+    connect(
+        m_handler,
+        &UrlHandler::uninstallCauseEmit,
+        this,
+        [this](bool check,
+               const QVector<QString> &keys,
+               const QMap<QString, QString> &texts,
+               const QString &users) { emit uninstallCauseEmit(check, keys, texts, users); },
+        Qt::QueuedConnection);
+    m_workerThread->start(QThread::InheritPriority);
 }
 
 void UninstallProfile::parseDefaultJson()
@@ -165,7 +238,11 @@ void UninstallProfile::downloadUpdater()
                                                                    QString());
     if (address.isEmpty())
         return;
-    QNetworkReply *reply = get(address);
+    m_updaterSha256 = LmProductInfo::instance()
+                          ->extendParam(QStringLiteral("updateAppSha256"), QString())
+                          .trimmed()
+                          .toLower();
+    QNetworkReply *reply = m_requestPolicy.get(m_networkManager, address);
     connect(
         reply,
         &QNetworkReply::finished,
@@ -178,7 +255,9 @@ void UninstallProfile::updaterReplyFinished(QNetworkReply *reply)
 {
     reply->deleteLater();
     if (reply->error() == QNetworkReply::NoError) {
-        saveUpdater(reply->readAll());
+        const QByteArray program = reply->readAll();
+        if (updaterMatchesChecksum(program))
+            saveUpdater(program);
     } else if (sender() != reply) {
         Log("error", 1, QStringLiteral("sender() != reply"));
     } else {
@@ -186,12 +265,16 @@ void UninstallProfile::updaterReplyFinished(QNetworkReply *reply)
     }
 }
 
-QNetworkReply *UninstallProfile::get(const QString &address)
+bool UninstallProfile::updaterMatchesChecksum(const QByteArray &program) const
 {
-    QNetworkReply *reply = m_networkManager->get(QNetworkRequest(QUrl(address, QUrl::TolerantMode)));
-    // Certificate errors must not fail any request of the wizard.
-    reply->ignoreSslErrors();
-    return reply;
+    if (m_updaterSha256.isEmpty())
+        return true;
+    const QString actual = QString::fromLatin1(
+        QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex());
+    if (actual == m_updaterSha256)
+        return true;
+    Log("error", 1, QStringLiteral("updater SHA-256 mismatch, discarded:") + actual);
+    return false;
 }
 
 void UninstallProfile::saveUpdater(const QByteArray &program)

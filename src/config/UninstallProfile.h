@@ -1,14 +1,17 @@
 #pragma once
 
 #include "RecApp.h"
+#include "RequestPolicy.h"
 
 #include <QByteArray>
 #include <QObject>
 
+class QJsonObject;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QThread;
 class QTimer;
+class UrlHandler;
 
 /// Loads the remote configuration, falling back to the installed default documents.
 class UninstallProfile : public QObject
@@ -38,9 +41,10 @@ private:
     void loadDefaultRes();
     void parseConfigJson();
     void parseDefaultJson();
+    void startHandler(const QJsonObject &configuration);
     void downloadUpdater();
     void updaterReplyFinished(QNetworkReply *reply);
-    QNetworkReply *get(const QString &address);
+    bool updaterMatchesChecksum(const QByteArray &program) const;
     static void saveUpdater(const QByteArray &program);
 
     QNetworkAccessManager *m_networkManager = nullptr;
@@ -52,4 +56,9 @@ private:
     bool m_uninstallCuaseCheck = false;
     QString m_users;
     QVector<QString> m_causeList;
+    UrlHandler *m_handler = nullptr;
+
+    RequestPolicy m_requestPolicy;
+    // "updateAppSha256" in lower case; empty when the updater is stored unchecked.
+    QString m_updaterSha256;
 };

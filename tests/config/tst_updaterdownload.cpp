@@ -5,6 +5,7 @@
 #include "Framework.h"
 #include "config/UninstallProfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -19,6 +20,8 @@ private slots:
     void storesUpdater();
     void notRequestedWithoutAddress();
     void failedDownloadWritesNothing();
+    void checksum_data();
+    void checksum();
 
 private:
     TestEnvironment m_env;
@@ -91,6 +94,46 @@ void UpdaterDownloadTest::failedDownloadWritesNothing()
                              + QStringLiteral(" - server replied: Not Found");
     QTRY_VERIFY_WITH_TIMEOUT(m_env.logLines(QStringLiteral("error")).contains(expected), 2000);
     QVERIFY(!QFile::exists(UninstallProfile::updaterPath()));
+}
+
+void UpdaterDownloadTest::checksum_data()
+{
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("stored");
+
+    const QByteArray sha256 = QCryptographicHash::hash("program", QCryptographicHash::Sha256).toHex();
+    QTest::newRow("matching") << QString::fromLatin1(sha256) << true;
+    QTest::newRow("matching, upper case") << QString::fromLatin1(sha256.toUpper()) << true;
+    QTest::newRow("different") << QString::fromLatin1(
+        QCryptographicHash::hash("other", QCryptographicHash::Sha256).toHex())
+                               << false;
+    QTest::newRow("truncated") << QString::fromLatin1(sha256.left(32)) << false;
+    QTest::newRow("not hex") << "not a checksum" << false;
+}
+
+void UpdaterDownloadTest::checksum()
+{
+    QFETCH(QString, expected);
+    QFETCH(bool, stored);
+    HttpTestServer server;
+    server.setResponse(QStringLiteral("/updater"),
+                       HttpTestServer::answer(200, "program", "application/octet-stream"));
+    m_env.writeProductIni(
+        {{QStringLiteral("updateAppUrl"), server.url(QStringLiteral("/updater")).toString()},
+         {QStringLiteral("updateAppSha256"), expected}});
+
+    UninstallProfile loader;
+
+    const QString path = UninstallProfile::updaterPath();
+    const QString mismatch
+        = QStringLiteral("updater SHA-256 mismatch, discarded:")
+          + QString::fromLatin1(
+              QCryptographicHash::hash("program", QCryptographicHash::Sha256).toHex());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path)
+                                 || m_env.logLines(QStringLiteral("error")).contains(mismatch),
+                             2000);
+    QCOMPARE(QFile::exists(path), stored);
+    QCOMPARE(m_env.logLines(QStringLiteral("error")).contains(mismatch), !stored);
 }
 
 QTEST_MAIN(UpdaterDownloadTest)

@@ -3,6 +3,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 QByteArray reasonPhrase(int status)
@@ -53,6 +55,22 @@ HttpTestServer::Response HttpTestServer::closeConnection()
     return response;
 }
 
+HttpTestServer::Response HttpTestServer::held(int status,
+                                              const QByteArray &body,
+                                              const QByteArray &contentType)
+{
+    Response response = answer(status, body, contentType);
+    response.kind = Response::Kind::Held;
+    return response;
+}
+
+HttpTestServer::Response HttpTestServer::cutShort(const QByteArray &body)
+{
+    Response response = answer(200, body, "application/octet-stream");
+    response.declaredLength = body.size() * 2 + 100;
+    return response;
+}
+
 HttpTestServer::HttpTestServer(QObject *parent)
     : QObject(parent)
 {
@@ -77,9 +95,24 @@ void HttpTestServer::setResponse(const QString &path, const Response &response)
     setHandler(path, [response](const Request &) { return response; });
 }
 
+void HttpTestServer::useTls(const QSslCertificate &certificate, const QSslKey &key)
+{
+    m_server.setIdentity(certificate, key);
+}
+
+void HttpTestServer::releaseHeld()
+{
+    const auto held = std::exchange(m_held, {});
+    for (const auto &[socket, response] : held) {
+        if (socket)
+            writeAnswer(socket, response);
+    }
+}
+
 QUrl HttpTestServer::url(const QString &path) const
 {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(QString::number(m_port), path));
+    const QString scheme = m_server.isTls() ? QStringLiteral("https") : QStringLiteral("http");
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme, QString::number(m_port), path));
 }
 
 QStringList HttpTestServer::requestedPaths() const
@@ -93,6 +126,7 @@ QStringList HttpTestServer::requestedPaths() const
 void HttpTestServer::stop()
 {
     m_server.close();
+    m_held.clear();
     const QList<QTcpSocket *> sockets = m_buffers.keys();
     m_buffers.clear();
     for (QTcpSocket *socket : sockets) {
@@ -157,6 +191,9 @@ void HttpTestServer::respond(QTcpSocket *socket, const Request &request)
     switch (response.kind) {
     case Response::Kind::NeverAnswer:
         return;
+    case Response::Kind::Held:
+        m_held.append({socket, response});
+        return;
     case Response::Kind::CloseConnection:
         socket->disconnectFromHost();
         return;
@@ -176,7 +213,9 @@ void HttpTestServer::writeAnswer(QTcpSocket *socket, const Response &response)
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
                       + reasonPhrase(response.status) + "\r\n";
     head += "Content-Type: " + response.contentType + "\r\n";
-    head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    const int length = response.declaredLength >= 0 ? response.declaredLength
+                                                    : response.body.size();
+    head += "Content-Length: " + QByteArray::number(length) + "\r\n";
     head += "Connection: close\r\n\r\n";
     socket->write(head + response.body);
     socket->disconnectFromHost();

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "TlsTcpServer.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
-#include <QTcpServer>
 #include <QUrl>
 
 #include <functional>
@@ -14,7 +16,8 @@
 class QTcpSocket;
 
 /// An HTTP/1.1 server on 127.0.0.1 for network tests: one handler per path, each answer
-/// possibly late, never, or a dropped connection. Every request is recorded.
+/// possibly late, held back until released, never, cut short, or a dropped connection. Every
+/// request is recorded. Serves HTTPS once given a certificate.
 class HttpTestServer : public QObject
 {
     Q_OBJECT
@@ -30,13 +33,15 @@ public:
 
     struct Response
     {
-        enum class Kind { Answer, NeverAnswer, CloseConnection };
+        enum class Kind { Answer, NeverAnswer, CloseConnection, Held };
 
         Kind kind = Kind::Answer;
         int status = 200;
         QByteArray body;
         QByteArray contentType = "application/json";
         int delayMs = 0;
+        // Content-Length sent when not negative; a larger one than the body cuts the body short.
+        int declaredLength = -1;
     };
 
     using Handler = std::function<Response(const Request &)>;
@@ -47,6 +52,12 @@ public:
     static Response answerAfter(int delayMs, int status, const QByteArray &body);
     static Response neverAnswer();
     static Response closeConnection();
+    // Written by releaseHeld().
+    static Response held(int status,
+                         const QByteArray &body,
+                         const QByteArray &contentType = "application/json");
+    // Announces more bytes than it sends, then closes the connection.
+    static Response cutShort(const QByteArray &body);
 
     // Listens at once on a port that the system picks.
     explicit HttpTestServer(QObject *parent = nullptr);
@@ -55,6 +66,11 @@ public:
     // Paths without a handler get 404.
     void setHandler(const QString &path, Handler handler);
     void setResponse(const QString &path, const Response &response);
+
+    // From now on connections are TLS with this identity, and url() gives https addresses.
+    void useTls(const QSslCertificate &certificate, const QSslKey &key);
+    // Answers every request held so far.
+    void releaseHeld();
 
     QUrl url(const QString &path) const;
     QList<Request> requests() const { return m_requests; }
@@ -73,11 +89,12 @@ private:
     void respond(QTcpSocket *socket, const Request &request);
     static void writeAnswer(QTcpSocket *socket, const Response &response);
 
-    QTcpServer m_server;
+    TlsTcpServer m_server;
     quint16 m_port = 0;
     QHash<QString, Handler> m_handlers;
     QHash<QTcpSocket *, QByteArray> m_buffers;
     QList<Request> m_requests;
+    QList<QPair<QPointer<QTcpSocket>, Response>> m_held;
 };
 
 Q_DECLARE_METATYPE(HttpTestServer::Request)

@@ -1,0 +1,273 @@
+#include "UrlHandler.h"
+
+#include "Framework.h"
+#include "LmProductInfo.h"
+#include "LmSettings.h"
+#include "Utility.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QMutexLocker>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+int transferTimeoutMs = 10000;
+
+const QString versionKey = QStringLiteral("uninstall_version");
+
+// A reply that failed, or a slot called by something else than a reply.
+void logFailure(QNetworkReply *reply, const QString &withoutReply)
+{
+    if (reply) {
+        Log("error", 1, QStringLiteral("NetworkError error:") + reply->errorString());
+        reply->deleteLater();
+    } else {
+        Log("error", 1, withoutReply);
+    }
+    Log("debug", 1, QStringLiteral("load default res!"));
+}
+
+} // namespace
+
+UrlHandler::UrlHandler(const QString &version,
+                       const QList<DownloadItem> &downloads,
+                       const QString &recommendAppUrl,
+                       const QString &uninstallChoseUrl,
+                       const QString &uninstallCauseUrl)
+    : m_language(
+        LmSettings::instance()->currentLanguage(LmProductInfo::instance()->defaultLanguage()))
+    , m_downloads(downloads)
+    , m_recommendAppUrl(recommendAppUrl)
+    , m_uninstallChoseUrl(uninstallChoseUrl)
+    , m_uninstallCauseUrl(uninstallCauseUrl)
+    , m_version(version)
+    , m_requestPolicy(RequestPolicy::fromProduct())
+    , m_cacheDirectory(cacheDirectory())
+    , m_transferTimeoutMs(transferTimeoutMs)
+{
+    if (const QNetworkAccessManager *shared = Framework::networkAccessManager())
+        m_proxy = shared->proxy();
+}
+
+UrlHandler::~UrlHandler() = default;
+
+void UrlHandler::setTransferTimeout(int milliseconds)
+{
+    transferTimeoutMs = milliseconds;
+}
+
+QString UrlHandler::cacheDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DataLocation)
+           + QStringLiteral("/uninstallRes/");
+}
+
+QNetworkAccessManager *UrlHandler::manager()
+{
+    // Made on first use, in the worker thread, so that it belongs to that thread.
+    if (!m_networkManager) {
+        m_networkManager = new QNetworkAccessManager(this);
+        m_networkManager->setProxy(m_proxy);
+    }
+    return m_networkManager;
+}
+
+void UrlHandler::requestDocument(const QString &address,
+                                 ConfigDocuments::Kind kind,
+                                 void (UrlHandler::*handlerSlot)())
+{
+    m_expectedKind = kind;
+    QNetworkReply *reply = m_requestPolicy.get(manager(), address, m_transferTimeoutMs);
+    connect(reply, &QNetworkReply::finished, this, handlerSlot, Qt::QueuedConnection);
+}
+
+void UrlHandler::recAppHandelThreadFunction()
+{
+    requestDocument(m_recommendAppUrl,
+                    ConfigDocuments::Kind::RecommendedApps,
+                    &UrlHandler::recAppReplyFinished);
+}
+
+void UrlHandler::choseHandelThreadFunction()
+{
+    requestDocument(m_uninstallChoseUrl, ConfigDocuments::Kind::Reasons, &UrlHandler::replyFinished);
+}
+
+void UrlHandler::causeHandelThreadFunction()
+{
+    requestDocument(m_uninstallCauseUrl,
+                    ConfigDocuments::Kind::ReasonTexts,
+                    &UrlHandler::replyFinished);
+}
+
+void UrlHandler::recAppReplyFinished()
+{
+    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    if (!reply || reply->error() != QNetworkReply::NoError) {
+        logFailure(reply, QStringLiteral("m_recAppReply is nullptr"));
+        emit LoadResError();
+        return;
+    }
+    Log("debug", 1, QStringLiteral("start parse recJson!"));
+    parseReply(reply);
+    const QString stored
+        = LmSettings::instance()->applicationParam(versionKey, QVariant(QString())).toString();
+    if (!stored.isEmpty() && stored == m_version) {
+        emit downLoadResEmit();
+        return;
+    }
+    startDownloads();
+    LmSettings::instance()->setApplicationParam(versionKey, QVariant(m_version));
+}
+
+void UrlHandler::replyFinished()
+{
+    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    if (!reply || reply->error() != QNetworkReply::NoError) {
+        logFailure(reply, QStringLiteral("reply is nullptr"));
+        emit LoadResError();
+        return;
+    }
+    Log("debug", 1, QStringLiteral("start parse json!"));
+    parseReply(reply);
+}
+
+void UrlHandler::parseReply(QNetworkReply *reply)
+{
+    {
+        QMutexLocker locker(&m_mutex);
+        m_document = reply->readAll();
+        parseJson();
+    }
+    reply->deleteLater();
+}
+
+void UrlHandler::parseJson()
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(m_document, &error);
+    if (document.isNull()) {
+        Log("error", 1, ConfigDocuments::parseErrorLine(error));
+        emit LoadResError();
+        return;
+    }
+    const QJsonObject object = document.object();
+    // A document answers only the step that asked for it, so no address can restart the chain.
+    const ConfigDocuments::Kind kind = document.isObject() ? ConfigDocuments::kind(object)
+                                                           : ConfigDocuments::Kind::Unknown;
+    if (kind == m_expectedKind) {
+        switch (kind) {
+        case ConfigDocuments::Kind::RecommendedApps:
+            parseRecommendedApps(object);
+            break;
+        case ConfigDocuments::Kind::Reasons:
+            parseReasons(object);
+            break;
+        case ConfigDocuments::Kind::ReasonTexts:
+            parseReasonTexts(object);
+            break;
+        case ConfigDocuments::Kind::Unknown:
+            break;
+        }
+    }
+    Log("debug", 1, QStringLiteral("start parse Json ending!"));
+}
+
+void UrlHandler::parseRecommendedApps(const QJsonObject &document)
+{
+    for (const QJsonValue &element : ConfigDocuments::recommendedAppElements(document, m_language)) {
+        const QJsonObject app = element.toObject();
+        m_downloads.append(
+            DownloadItem{QUrl(app.value(QStringLiteral("pic_url")).toString(), QUrl::TolerantMode),
+                         app.value(QStringLiteral("icon")).toString()});
+        m_recApps.append(ConfigDocuments::recApp(element));
+    }
+    emit recAppEmit(m_recApps);
+    choseHandelThreadFunction();
+}
+
+void UrlHandler::parseReasons(const QJsonObject &document)
+{
+    m_uninstallCuaseCheck = ConfigDocuments::singleChoice(document);
+    m_users = ConfigDocuments::users(document);
+    m_causeList += ConfigDocuments::causeKeys(document, m_language);
+    Log("debug", 1, QStringLiteral("start parse uninstallChose Json!"));
+    causeHandelThreadFunction();
+}
+
+void UrlHandler::parseReasonTexts(const QJsonObject &document)
+{
+    Log("debug", 1, QStringLiteral("start parse uninstallCause Json!"));
+    const QJsonObject texts = ConfigDocuments::causeTexts(document, m_language);
+    for (auto it = texts.constBegin(); it != texts.constEnd(); ++it)
+        m_uninstallCause.insert(it.key(), it.value().toString());
+    emit uninstallCauseEmit(m_uninstallCuaseCheck, m_causeList, m_uninstallCause, m_users);
+}
+
+void UrlHandler::startDownloads()
+{
+    dropRefusedDownloads();
+    if (m_downloads.isEmpty())
+        emit downLoadResEmit();
+    else
+        imageDownload();
+}
+
+void UrlHandler::dropRefusedDownloads()
+{
+    while (!m_downloads.isEmpty() && !ConfigDocuments::isPlainFileName(m_downloads.first().fileName))
+        Log("error",
+            1,
+            QStringLiteral("refused download file name:\"") + m_downloads.takeFirst().fileName
+                + QLatin1Char('"'));
+}
+
+void UrlHandler::imageDownload()
+{
+    dropRefusedDownloads();
+    if (m_downloads.isEmpty())
+        return;
+    const DownloadItem item = m_downloads.takeFirst();
+    m_currentFileName = item.fileName;
+    QNetworkReply *reply = m_requestPolicy.get(manager(), item.url.toString(), m_transferTimeoutMs);
+    connect(reply,
+            &QNetworkReply::finished,
+            this,
+            &UrlHandler::downloadFinished,
+            Qt::QueuedConnection);
+}
+
+void UrlHandler::downloadFinished()
+{
+    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    if (reply && reply->error() == QNetworkReply::NoError) {
+        storeDownload(reply->readAll());
+        reply->deleteLater();
+        Log("debug", 1, QStringLiteral("start imageDownload!"));
+    } else {
+        logFailure(reply, QStringLiteral("reply is nullptr"));
+    }
+    dropRefusedDownloads();
+    if (m_downloads.isEmpty()) {
+        Log("debug", 1, QStringLiteral("downLoadResEmit"));
+        emit downLoadResEmit();
+    }
+    imageDownload();
+}
+
+void UrlHandler::storeDownload(const QByteArray &bytes)
+{
+    QDir().mkpath(m_cacheDirectory);
+    // Written aside and renamed, so a failed write keeps the copy of an earlier run.
+    QSaveFile file(m_cacheDirectory + m_currentFileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(bytes);
+    file.commit();
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ConfigDocuments.h"
+#include "DownloadItem.h"
+#include "RecApp.h"
+#include "RequestPolicy.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QMutex>
+#include <QNetworkProxy>
+#include <QObject>
+#include <QVector>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+/// Fetches, on a worker thread, the documents that the configuration names, one after the
+/// other, and the offer images and icons, one at a time, into the image cache.
+class UrlHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Runs in the main thread: reads the language, the request policy and the shared manager's
+    // proxy. Nothing is sent before recAppHandelThreadFunction.
+    UrlHandler(const QString &version,
+               const QList<DownloadItem> &downloads,
+               const QString &recommendAppUrl,
+               const QString &uninstallChoseUrl,
+               const QString &uninstallCauseUrl);
+    ~UrlHandler() override;
+
+    // Every document request and download fails when no data moved for this long (default
+    // 10000 ms). Tests shorten it; a handler reads it when it is constructed.
+    static void setTransferTimeout(int milliseconds);
+
+    static QString cacheDirectory();
+
+signals:
+    void LoadResError();
+    void recAppEmit(QVector<RecApp> apps);
+    void uninstallCauseEmit(bool uninstallCuaseCheck,
+                            QVector<QString> causeKeys,
+                            QMap<QString, QString> uninstallCause,
+                            QString users);
+    void downLoadResEmit();
+
+public slots:
+    void imageDownload();
+    void recAppHandelThreadFunction();
+    void choseHandelThreadFunction();
+    void causeHandelThreadFunction();
+    void downloadFinished();
+    void recAppReplyFinished();
+    void replyFinished();
+
+private:
+    void parseJson();
+    void parseRecommendedApps(const QJsonObject &document);
+    void parseReasons(const QJsonObject &document);
+    void parseReasonTexts(const QJsonObject &document);
+    void requestDocument(const QString &address,
+                         ConfigDocuments::Kind kind,
+                         void (UrlHandler::*handlerSlot)());
+    void parseReply(QNetworkReply *reply);
+    void startDownloads();
+    void dropRefusedDownloads();
+    void storeDownload(const QByteArray &bytes);
+    QNetworkAccessManager *manager();
+
+    QNetworkAccessManager *m_networkManager = nullptr;
+    QMutex m_mutex;
+    QString m_language;
+    QByteArray m_document;
+    QList<DownloadItem> m_downloads;
+    QString m_currentFileName;
+    QString m_recommendAppUrl;
+    QString m_uninstallChoseUrl;
+    QString m_uninstallCauseUrl;
+    QString m_version;
+    bool m_uninstallCuaseCheck = false;
+    QString m_users;
+    QVector<QString> m_causeList;
+    QVector<RecApp> m_recApps;
+    QMap<QString, QString> m_uninstallCause;
+
+    RequestPolicy m_requestPolicy;
+    QNetworkProxy m_proxy;
+    QString m_cacheDirectory;
+    int m_transferTimeoutMs = 0;
+    // The one kind that the document in flight may be; anything else ends the chain.
+    ConfigDocuments::Kind m_expectedKind = ConfigDocuments::Kind::Unknown;
+};

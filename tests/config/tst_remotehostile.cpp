@@ -1,0 +1,255 @@
+// Remote documents written to do harm: file names that leave the cache, huge and deep documents.
+#include "LoaderTranscript.h"
+#include "RemoteService.h"
+
+#include "Framework.h"
+#include "LmSettings.h"
+#include "config/ConfigDocuments.h"
+#include "config/UrlHandler.h"
+
+#include <QDirIterator>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+QSet<QString> filesUnder(const QString &root)
+{
+    QSet<QString> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.insert(it.next());
+    return files;
+}
+
+QStringList cachedNames()
+{
+    return QDir(UrlHandler::cacheDirectory()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class RemoteHostileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void fileNameRule_data();
+    void fileNameRule();
+    void refusedNamesWriteNothingOutsideTheCache();
+    void hostileLanguageWritesNothing();
+    void largeOrDeepDocuments_data();
+    void largeOrDeepDocuments();
+
+private:
+    // Files written under the test's root since `before`, other than the cache, log and settings.
+    QStringList writtenOutsideCache(const QSet<QString> &before) const;
+
+    TestEnvironment m_env;
+};
+
+void RemoteHostileTest::initTestCase()
+{
+    QVERIFY(Framework::init(0, 0, nullptr));
+    RemoteService::writeDefaultDocuments(m_env);
+}
+
+void RemoteHostileTest::init()
+{
+    m_env.clearLogAndUsage();
+    QDir(UrlHandler::cacheDirectory()).removeRecursively();
+    LmSettings::instance()->setApplicationParam("uninstall_version", QVariant());
+}
+
+void RemoteHostileTest::cleanup()
+{
+    LmSettings::instance()->setCurrentLanguage(QString());
+}
+
+QStringList RemoteHostileTest::writtenOutsideCache(const QSet<QString> &before) const
+{
+    QStringList written;
+    const QString cache = QDir::cleanPath(UrlHandler::cacheDirectory());
+    for (const QString &file : filesUnder(m_env.root()) - before) {
+        if (!file.startsWith(cache + QLatin1Char('/')) && file != m_env.logFile()
+            && file != LmSettings::instance()->fileName())
+            written << file;
+    }
+    return written;
+}
+
+void RemoteHostileTest::fileNameRule_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("plain");
+
+    QTest::newRow("icon") << "a.png" << true;
+    QTest::newRow("leading dot") << ".icon.png" << true;
+    QTest::newRow("device name inside") << "icon-con.png" << true;
+    QTest::newRow("COM0 is no device") << "COM0.png" << true;
+    QTest::newRow("non-ASCII") << "Übersicht.png" << true;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("dot") << "." << false;
+    QTest::newRow("three dots") << "..." << false;
+    QTest::newRow("trailing dot") << "a.png." << false;
+    QTest::newRow("parent") << "../a.png" << false;
+    QTest::newRow("sub-directory") << "sub/a.png" << false;
+    QTest::newRow("absolute") << "/tmp/a.png" << false;
+    QTest::newRow("backslash") << "..\\a.png" << false;
+    QTest::newRow("drive") << "C:a.png" << false;
+    QTest::newRow("stream") << "a.png:evil" << false;
+    QTest::newRow("control character") << QStringLiteral("a\npng") << false;
+    QTest::newRow("NUL character") << QString(QStringLiteral("a") + QChar(0) + ".png") << false;
+    QTest::newRow("CON") << "CON" << false;
+    QTest::newRow("con.png") << "con.png" << false;
+    QTest::newRow("NUL with spaces") << "NUL .tar.gz" << false;
+    QTest::newRow("PRN") << "Prn.txt" << false;
+    QTest::newRow("COM1") << "COM1" << false;
+    QTest::newRow("com9.png") << "com9.png" << false;
+    QTest::newRow("LPT1") << "LPT1.log" << false;
+}
+
+void RemoteHostileTest::fileNameRule()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, plain);
+    QCOMPARE(ConfigDocuments::isPlainFileName(name), plain);
+}
+
+void RemoteHostileTest::refusedNamesWriteNothingOutsideTheCache()
+{
+    const QStringList names{"../escape.png",
+                            "ok1.png",
+                            "sub/x.png",
+                            "..\\w.png",
+                            "C:x.png",
+                            "..",
+                            "",
+                            "NUL.png",
+                            "ok2.png",
+                            "LPT1",
+                            // Refused after the last download: the queue still ends once.
+                            "/tmp/abs.png"};
+    RemoteService service;
+    QJsonArray apps;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString path = QStringLiteral("/icons/%1").arg(i);
+        apps.append(QJsonObject{{"icon", names[i]}, {"pic_url", service.url(path).toString()}});
+        service.setResponse(path, HttpTestServer::answer(200, RemoteService::image(path)));
+    }
+    service.setResponse("/apps", HttpTestServer::answer(200, RemoteService::appsDocument(apps)));
+    m_env.writeProductIni({{"uninstallConfigURL", service.configUrl()}});
+    const QSet<QString> before = filesUnder(m_env.root());
+
+    UninstallProfile loader;
+    QSignalSpy finished(&loader, &UninstallProfile::downLoadResEmit);
+    QSignalSpy listed(&loader, &UninstallProfile::recAppEmit);
+
+    QVERIFY(finished.wait(5000));
+    QVERIFY(!finished.wait(300));
+    // The carousel still lists every application; it falls back to its default icon.
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed.first().first().value<QVector<RecApp>>().size(), names.size());
+    QCOMPARE(RemoteService::picked(service.requestedPaths(),
+                                   {"/img/banner_en.png",
+                                    "/img/promotion_en.png",
+                                    "/icons/1",
+                                    "/icons/8"}),
+             (QStringList{"/img/banner_en.png", "/img/promotion_en.png", "/icons/1", "/icons/8"}));
+    QCOMPARE(service.requestedPaths().filter("/icons/").size(), 2);
+    QCOMPARE(cachedNames(),
+             (QStringList{"banner_pic_en.png", "ok1.png", "ok2.png", "promotion_pic_en.png"}));
+    QCOMPARE(writtenOutsideCache(before), QStringList());
+    QVERIFY(!QFile::exists("/tmp/abs.png"));
+    QStringList refused;
+    for (const QString &name : names) {
+        if (!name.startsWith(QLatin1String("ok")))
+            refused << QStringLiteral("refused download file name:\"%1\"").arg(name);
+    }
+    QCOMPARE(m_env.logLines("error"), refused);
+}
+
+void RemoteHostileTest::hostileLanguageWritesNothing()
+{
+    // The language names the banner and promotion files.
+    LmSettings::instance()->setCurrentLanguage("../../up");
+    RemoteService service;
+    m_env.writeProductIni({{"uninstallConfigURL", service.configUrl()}});
+    const QSet<QString> before = filesUnder(m_env.root());
+
+    UninstallProfile loader;
+    QSignalSpy finished(&loader, &UninstallProfile::downLoadResEmit);
+
+    QVERIFY(finished.wait(5000));
+    QVERIFY(!finished.wait(300));
+    QCOMPARE(RemoteService::picked(service.requestedPaths(), RemoteService::imagePaths()),
+             QStringList());
+    QCOMPARE(cachedNames(), QStringList());
+    QCOMPARE(writtenOutsideCache(before), QStringList());
+    QCOMPARE(m_env.logLines("error").size(), 2);
+}
+
+void RemoteHostileTest::largeOrDeepDocuments_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QStringList>("transcript");
+    QTest::addColumn<QString>("errorLine");
+
+    const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
+    const QString tooDeep = QStringLiteral(
+        "JSON parsing error:too deeply nested document\nError offset : ");
+    // The images are cached under this version, so the handler's downLoadResEmit follows its
+    // recAppEmit at once.
+    const QStringList appsThenDefaults = QStringList{RemoteService::remoteApps, "downLoadResEmit"}
+                                         + RemoteService::defaults;
+
+    QTest::newRow("large apps document")
+        << "/apps"
+        << QByteArray(
+               R"({"padding": ")" + QByteArray(32 << 20, 'x') + R"(", "recommendApp": )"
+               + R"({"en": [{"icon": "a.png", "name": "Alpha", "url": "https://a.example"}]}})")
+        << QStringList{"recAppEmit a.png|Alpha|https://a.example",
+                       "downLoadResEmit",
+                       RemoteService::remoteReasons}
+        << QString();
+    QTest::newRow("deep configuration") << "/config" << deep << RemoteService::defaults << tooDeep;
+    QTest::newRow("deep apps document")
+        << "/apps" << QByteArray(R"({"recommendApp": {"en": )" + deep + "}}")
+        << RemoteService::defaults + QStringList{"downLoadResEmit"} << tooDeep;
+    QTest::newRow("deep reason texts")
+        << "/cause" << QByteArray(R"({"uninstallCause": {"en": {"k": )" + deep + "}}}")
+        << appsThenDefaults << tooDeep;
+}
+
+void RemoteHostileTest::largeOrDeepDocuments()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, document);
+    QFETCH(QStringList, transcript);
+    QFETCH(QString, errorLine);
+    LmSettings::instance()->setApplicationParam("uninstall_version", "v1");
+    RemoteService service;
+    service.setResponse(path, HttpTestServer::answer(200, document));
+    m_env.writeProductIni({{"uninstallConfigURL", service.configUrl()}});
+
+    UninstallProfile loader;
+    LoaderTranscript lines(&loader);
+    QSignalSpy finished(&loader, &UninstallProfile::downLoadResEmit);
+
+    QTRY_COMPARE_WITH_TIMEOUT(lines.lines, transcript, 10000);
+    QVERIFY(!finished.wait(300));
+    const QStringList errors = m_env.logLines("error");
+    if (errorLine.isEmpty()) {
+        QCOMPARE(errors, QStringList());
+    } else {
+        QCOMPARE(errors.size(), 1);
+        QVERIFY2(errors.first().startsWith(errorLine), qPrintable(errors.first()));
+    }
+}
+
+QTEST_MAIN(RemoteHostileTest)
+#include "tst_remotehostile.moc"

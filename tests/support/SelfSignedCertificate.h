@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QString>
+
+/// A certificate for 127.0.0.1 and its key, made by the openssl program for one test run.
+struct SelfSignedCertificate
+{
+    QSslCertificate certificate;
+    QSslKey key;
+    QString error; // why there is no certificate
+
+    static SelfSignedCertificate generate();
+    bool isNull() const { return certificate.isNull() || key.isNull(); }
+};
