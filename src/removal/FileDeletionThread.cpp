@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr QLatin1String keptPathPart("unins000");
-constexpr QLatin1String keptFileNamePart(".dll");
+const QLatin1String keptPathPart("unins000");
+const QLatin1String keptFileNamePart(".dll");
 
 } // namespace
 
