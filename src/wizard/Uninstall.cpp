@@ -77,6 +77,9 @@ Uninstall::~Uninstall()
         deletionThread->wait();
         delete deletionThread;
     }
+    // The host process goes on after the wizard returns: the loader's worker thread and
+    // network managers must not outlive the application object.
+    delete profile;
     delete ui;
 }
 
