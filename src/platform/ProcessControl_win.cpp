@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <tlhelp32.h>
-#include <wchar.h>
 
 namespace platform {
 
@@ -19,7 +18,9 @@ std::wstring toWide(const std::string &utf8)
 
 void terminateIfNamed(const PROCESSENTRY32W &entry, const std::wstring &name, std::int64_t ownPid)
 {
-    if (_wcsicmp(entry.szExeFile, name.c_str()) != 0)
+    // As the file system compares names: every letter without regard to case, not only ASCII
+    // ones as the C runtime's comparison does.
+    if (CompareStringOrdinal(entry.szExeFile, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL)
         return;
     HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
     if (!process)

@@ -1,19 +1,16 @@
 // The identifier of the user's installation that every feedback report carries.
 #pragma once
 
-#include "UserRegistry.h"
-#include "Uuid.h"
+#include "wizard/IdentifierRecord.h"
 
 #include <QString>
-
-#include <functional>
 
 /// Reads the identifier from the product's class key in the user's registry, or makes a new
 /// braced lower-case UUID and stores it there for later runs.
 class UserIdentifier
 {
 public:
-    using UuidSource = std::function<platform::Uuid()>;
+    using UuidSource = IdentifierRecord::UuidSource;
 
     static QString forCurrentUser(const QString &productGuid);
     static QString obtain(platform::UserRegistry &registry,

@@ -117,6 +117,14 @@ std::optional<std::string> ChildProcess::readLine(unsigned timeoutMs)
     }
 }
 
+bool ChildProcess::writeLine(const std::string &line)
+{
+    const std::string data = line + '\n';
+    DWORD written = 0;
+    return m_input && WriteFile(m_input, data.data(), DWORD(data.size()), &written, nullptr)
+           && written == data.size();
+}
+
 void ChildProcess::closeInput()
 {
     closeHandle(m_input);

@@ -20,6 +20,7 @@ public:
     // The next line of standard output without its line end; nothing when the output ended
     // or no whole line came within the time.
     std::optional<std::string> readLine(unsigned timeoutMs = 10000);
+    bool writeLine(const std::string &line);
     void closeInput();
     bool kill();
     // The exit code, or nothing when the process still runs after the time.

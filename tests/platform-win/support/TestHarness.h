@@ -41,6 +41,13 @@ std::string describe(const T &value)
             harness::fail(__FILE__, __LINE__, #condition); \
     } while (false)
 
+// A check whose failure names what it was about.
+#define CHECK_ABOUT(condition, subject) \
+    do { \
+        if (!(condition)) \
+            harness::fail(__FILE__, __LINE__, std::string(#condition " for ") + (subject)); \
+    } while (false)
+
 #define CHECK_EQUAL(actual, expected) \
     do { \
         const auto &actualValue = (actual); \

@@ -1,0 +1,21 @@
+// The identifier's record in the user's registry, without Qt so that the Windows tests can run
+// it against the real registry.
+#pragma once
+
+#include "UserRegistry.h"
+#include "Uuid.h"
+
+#include <functional>
+#include <string>
+
+class IdentifierRecord
+{
+public:
+    using UuidSource = std::function<platform::Uuid()>;
+
+    // Reads the identifier stored under keyPath, or makes a new braced lower-case UUID and
+    // stores it there for later runs.
+    static std::string obtain(platform::UserRegistry &registry,
+                              const std::string &keyPath,
+                              const UuidSource &newUuid);
+};
