@@ -11,6 +11,7 @@
 #include "LmSingleInstance.h"
 #include "Utility.h"
 #include "checkclose/CheckCloseDlg.h"
+#include "config/RequestPolicy.h"
 #include "config/UninstallProfile.h"
 #include "removal/FileDeletionThread.h"
 #include "wizard/FeedbackReport.h"
@@ -675,7 +676,7 @@ void Uninstall::postData(const QByteArray &data)
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     request.setUrl(QUrl(reportUrl, QUrl::TolerantMode));
     QNetworkReply *reply = Framework::networkAccessManager()->post(request, data);
-    reply->ignoreSslErrors();
+    RequestPolicy::fromProduct().apply(reply);
     // The reply's own copy of the body tells which report it carried.
     connect(reply, &QNetworkReply::finished, this, [this, reply, data] {
         const bool accepted = reply->error() == QNetworkReply::NoError;

@@ -6,6 +6,7 @@
 #include "LmSettings.h"
 #include "LmSingleInstance.h"
 #include "NamedLock.h"
+#include "SelfSignedCertificate.h"
 #include "TestEnvironment.h"
 #include "UrlRecorder.h"
 #include "wizard/Uninstall.h"
@@ -59,6 +60,8 @@ private slots:
     void surveyWithThreeReasons();
     void flowThroughEveryPageInTestMode();
     void firstReportPostedAtConfirmation();
+    void reportsFollowTheCertificateRule_data();
+    void reportsFollowTheCertificateRule();
     void runningProductHoldsTheWizardBack();
     void cancelPaths_data();
     void cancelPaths();
@@ -291,6 +294,43 @@ void TestUninstallWindow::flowThroughEveryPageInTestMode()
                           "d_click_uninstall",
                           "r_click_uninstall",
                           "u_click_uninstall"}));
+}
+
+void TestUninstallWindow::reportsFollowTheCertificateRule_data()
+{
+    QTest::addColumn<QString>("strictTls");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("errors ignored") << "0"
+                                    << "HTTP POST request successful and Response: thanks";
+    QTest::newRow("strict") << "1"
+                            << "HTTP POST request failed: ";
+}
+
+void TestUninstallWindow::reportsFollowTheCertificateRule()
+{
+    QFETCH(QString, strictTls);
+    QFETCH(QString, outcome);
+    const SelfSignedCertificate identity = SelfSignedCertificate::generate();
+    if (identity.isNull())
+        QSKIP(qPrintable(identity.error));
+    HttpTestServer server;
+    server.useTls(identity.certificate, identity.key);
+    server.setResponse(QStringLiteral("/report"), HttpTestServer::answer(200, "thanks"));
+    openWindow(
+        {{QStringLiteral("uninstallTest"), QStringLiteral("1")},
+         {QStringLiteral("uninstallStrictTls"), strictTls},
+         {QStringLiteral("uninstallReportUrl"), server.url(QStringLiteral("/report")).toString()}});
+    goToSurvey();
+    QTest::mouseClick(reasonBox(1), Qt::LeftButton);
+    clickAndWait("btnContinue_2");
+    clickAndWait("btnContinue_3");
+    const auto logged = [this, &outcome] {
+        const QStringList lines = env.logTexts();
+        return std::any_of(lines.cbegin(), lines.cend(), [&outcome](const QString &line) {
+            return line.startsWith(outcome);
+        });
+    };
+    QTRY_VERIFY(logged());
 }
 
 void TestUninstallWindow::firstReportPostedAtConfirmation()
