@@ -12,7 +12,8 @@ class QWidget;
 /// Plays a script of user actions against the wizard's widgets, found by object name.
 ///
 /// Steps, separated by ';': wait:NAME (visible), page:N (main page index), click:NAME,
-/// reason:ROW (click the check box of reason row ROW), type:NAME=TEXT, language:N, shot:FILE,
+/// reason:ROW (click the check box of reason row ROW), type:NAME=TEXT, language:NAME=N (the
+/// item of a combo box), shot:NAME=FILE (the window holding NAME),
 /// sleep:MS. Every finished step, opened address and failure is written to the log file.
 class Autopilot : public QObject
 {
