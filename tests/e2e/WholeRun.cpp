@@ -15,7 +15,6 @@
 namespace {
 
 const QString brand = QStringLiteral("Example Works");
-const QString product = QStringLiteral("Demo Suite");
 
 void writeFile(const QString &path, const QByteArray &content)
 {
@@ -50,7 +49,22 @@ QStringList linesOf(const QString &fileName)
 
 } // namespace
 
-WholeRun::WholeRun()
+bool WholeRun::inOrder(const QStringList &lines, const QStringList &expected)
+{
+    int from = 0;
+    for (const QString &line : expected) {
+        from = lines.indexOf(line, from);
+        if (from < 0) {
+            qWarning("missing or out of order: %s", qPrintable(line));
+            return false;
+        }
+        ++from;
+    }
+    return true;
+}
+
+WholeRun::WholeRun(const QString &productName)
+    : m_product(productName)
 {
     Q_ASSERT(m_dir.isValid());
 }
@@ -62,19 +76,19 @@ QString WholeRun::installDir() const
 
 QString WholeRun::dataDir() const
 {
-    return m_dir.path() + QStringLiteral("/data/") + brand + QLatin1Char('/') + product;
+    return m_dir.path() + QStringLiteral("/data/") + brand + QLatin1Char('/') + m_product;
 }
 
 QString WholeRun::settingsFile() const
 {
-    return m_dir.path() + QStringLiteral("/config/") + brand + QLatin1Char('/') + product
+    return m_dir.path() + QStringLiteral("/config/") + brand + QLatin1Char('/') + m_product
            + QStringLiteral(".ini");
 }
 
 void WholeRun::layOut(const QMap<QString, QString> &extend)
 {
     copyHost();
-    QByteArray ini = "[Product]\nName=" + product.toUtf8() + "\nBrand=" + brand.toUtf8()
+    QByteArray ini = "[Product]\nName=" + m_product.toUtf8() + "\nBrand=" + brand.toUtf8()
                      + "\nVersion=3.2.1\nID=1001\nGUID={6F1B2C3D-0000-4000-8000-00000000DE30}\n"
                        "DefaultLanguage=en\nDefaultSkin=default\n"
                        "PurchaseUrl=https://shop.example.com/buy\n"
@@ -120,6 +134,11 @@ QProcessEnvironment WholeRun::environment() const
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/config"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.path() + QStringLiteral("/data"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+    // Shared-memory keys are files in the temporary directory, and the guard activates windows
+    // on the display: a run sees no other run's wizard and reaches no real desktop.
+    env.insert(QStringLiteral("TMPDIR"), m_dir.path());
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(UNINSTALL_PLUGIN_DIR));
     env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("autopilot"));
@@ -130,21 +149,34 @@ QProcessEnvironment WholeRun::environment() const
 
 int WholeRun::run(const QStringList &arguments, const QString &script, int timeoutMs)
 {
-    QProcess host;
+    const std::unique_ptr<QProcess> host = start(arguments, script);
+    return finish(*host, timeoutMs);
+}
+
+std::unique_ptr<QProcess> WholeRun::start(const QStringList &arguments, const QString &script) const
+{
+    auto host = std::make_unique<QProcess>();
     QProcessEnvironment env = environment();
     env.insert(QStringLiteral("UNINSTALL_AUTOPILOT"), script);
-    host.setProcessEnvironment(env);
-    host.setWorkingDirectory(m_dir.path());
+    host->setProcessEnvironment(env);
+    host->setWorkingDirectory(m_dir.path());
+    host->start(installDir() + QStringLiteral("/unins000"), arguments);
+    return host;
+}
+
+int WholeRun::finish(QProcess &host, int timeoutMs)
+{
     // Waits in an event loop, so that servers of the test process answer the run meanwhile.
-    QEventLoop loop;
-    QObject::connect(&host,
-                     qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
-                     &loop,
-                     &QEventLoop::quit);
-    QObject::connect(&host, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    host.start(installDir() + QStringLiteral("/unins000"), arguments);
-    loop.exec();
+    if (host.state() != QProcess::NotRunning) {
+        QEventLoop loop;
+        QObject::connect(&host,
+                         qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
+                         &loop,
+                         &QEventLoop::quit);
+        QObject::connect(&host, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     if (host.state() != QProcess::NotRunning) {
         host.kill();
         host.waitForFinished();
@@ -186,12 +218,22 @@ QStringList WholeRun::logTexts() const
 QStringList WholeRun::usageLabels() const
 {
     QStringList labels;
-    for (const QString &line : linesOf(dataDir() + QStringLiteral("/usage.jsonl")))
-        labels << QJsonDocument::fromJson(line.toUtf8())
-                      .object()
-                      .value(QStringLiteral("label"))
-                      .toString();
+    for (const QString &event : usageEvents())
+        labels << event.section(QLatin1Char('/'), 2);
     return labels;
+}
+
+QStringList WholeRun::usageEvents() const
+{
+    QStringList events;
+    for (const QString &line : linesOf(dataDir() + QStringLiteral("/usage.jsonl"))) {
+        const QJsonObject event = QJsonDocument::fromJson(line.toUtf8()).object();
+        events << QStringList{event.value(QStringLiteral("category")).toString(),
+                              event.value(QStringLiteral("action")).toString(),
+                              event.value(QStringLiteral("label")).toString()}
+                      .join(QLatin1Char('/'));
+    }
+    return events;
 }
 
 QStringList WholeRun::autopilotLog() const

@@ -9,10 +9,6 @@ using Report = ReportService::Report;
 
 namespace {
 
-const QString throughToTheEnd = QStringLiteral(
-    "page:1;click:btnContinue_1;reason:2;click:btnContinue_2;click:btnContinue_3;page:3;"
-    "wait:btnComplete;type:emailEdit=someone@example.com;click:btnComplete");
-
 bool allEqual(const QList<QByteArray> &bodies)
 {
     return !bodies.isEmpty() && bodies.count(bodies.first()) == bodies.size();
@@ -30,7 +26,7 @@ QList<int> gaps(const QList<qint64> &arrivals)
 int completedRun(const ReportService &service, WholeRun &run)
 {
     run.layOut({{QStringLiteral("uninstallReportUrl"), service.url()}});
-    return run.run({QStringLiteral("-start_uninstall")}, throughToTheEnd);
+    return run.run({QStringLiteral("-start_uninstall")}, WholeRun::throughToTheEnd());
 }
 
 } // namespace

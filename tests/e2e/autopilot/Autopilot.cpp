@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTextEdit>
@@ -79,6 +80,14 @@ bool Autopilot::perform(const QString &step)
             return false;
         m_sleepUntil = -1;
         return true;
+    }
+    if (verb == QLatin1String("file"))
+        return QFileInfo::exists(argument);
+    if (verb == QLatin1String("clicks")) {
+        auto *button = qobject_cast<QAbstractButton *>(findVisible(argument));
+        if (button)
+            button->click();
+        return button == nullptr;
     }
     if (verb == QLatin1String("page")) {
         auto *pages = qobject_cast<QStackedWidget *>(findVisible(QStringLiteral("processPage")));

@@ -12,9 +12,10 @@ class QWidget;
 /// Plays a script of user actions against the wizard's widgets, found by object name.
 ///
 /// Steps, separated by ';': wait:NAME (visible), page:N (main page index), click:NAME,
-/// reason:ROW (click the check box of reason row ROW), type:NAME=TEXT, language:NAME=N (the
-/// item of a combo box), shot:NAME=FILE (the window holding NAME),
-/// sleep:MS. Every finished step, opened address and failure is written to the log file.
+/// clicks:NAME (click as long as one is visible, for a dialog that may come back),
+/// reason:ROW (click the check box of reason row ROW), type:NAME=TEXT, language:NAME=N,
+/// shot:NAME=FILE, sleep:MS, file:PATH (wait until the file exists, for a test to let the run
+/// go on). Every finished step, opened address and failure is written to the log file.
 class Autopilot : public QObject
 {
     Q_OBJECT
