@@ -20,12 +20,18 @@ bool isWindowsDeviceName(const QString &name)
     static const QStringList plain{QStringLiteral("CON"),
                                    QStringLiteral("PRN"),
                                    QStringLiteral("AUX"),
-                                   QStringLiteral("NUL")};
+                                   QStringLiteral("NUL"),
+                                   QStringLiteral("CONIN$"),
+                                   QStringLiteral("CONOUT$")};
     if (plain.contains(stem))
         return true;
-    return stem.size() == 4
-           && (stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT")))
-           && stem.at(3) >= QLatin1Char('1') && stem.at(3) <= QLatin1Char('9');
+    if (stem.size() != 4
+        || !(stem.startsWith(QLatin1String("COM")) || stem.startsWith(QLatin1String("LPT"))))
+        return false;
+    // The ports are numbered 1 to 9, and Windows takes the superscripts 1 to 3 for them too.
+    const QChar number = stem.at(3);
+    return (number >= QLatin1Char('1') && number <= QLatin1Char('9')) || number == QChar(0x00B9)
+           || number == QChar(0x00B2) || number == QChar(0x00B3);
 }
 
 QJsonValue languageValue(const QJsonObject &languages, const QString &language)

@@ -58,7 +58,8 @@ public:
 
     // A name that stays inside the directory it is joined to, on every system: not empty, no
     // separator, ':' or control character, no trailing dot or space (so neither "." nor ".."),
-    // and not a device name of Windows (CON, nul.png, COM1).
+    // and not a device name of Windows (CON, nul.png, COM1, a port with a superscript digit,
+    // CONOUT$).
     static bool isPlainFileName(const QString &name);
 
 private:
