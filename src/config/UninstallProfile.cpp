@@ -13,8 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSaveFile>
@@ -134,36 +132,23 @@ void UninstallProfile::loadDefaultRes()
 
 void UninstallProfile::parseConfigJson()
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(m_document, &error);
-    if (document.isNull()) {
-        Log("error", 1, ConfigDocuments::parseErrorLine(error));
+    const std::optional<ConfigDocuments::Configuration> configuration
+        = ConfigDocuments::readConfiguration(m_document, m_language);
+    if (!configuration) {
         loadDefaultRes();
         return;
     }
-    if (!document.isObject()) {
-        loadDefaultRes();
-        return;
-    }
-    startHandler(document.object());
+    startHandler(*configuration);
 }
 
-void UninstallProfile::startHandler(const QJsonObject &configuration)
+void UninstallProfile::startHandler(const ConfigDocuments::Configuration &configuration)
 {
-    const auto text = [&configuration](const char *key) {
-        return configuration.value(QLatin1String(key)).toString();
-    };
-    const QString png = m_language + QStringLiteral(".png");
-    const QList<DownloadItem> downloads{{QUrl(text("banner_pic") + png, QUrl::TolerantMode),
-                                         QStringLiteral("banner_pic_%1.png").arg(m_language)},
-                                        {QUrl(text("promotion_pic") + png, QUrl::TolerantMode),
-                                         QStringLiteral("promotion_pic_%1.png").arg(m_language)}};
     m_workerThread = new QThread;
-    m_handler = new UrlHandler(text("version"),
-                               downloads,
-                               text("recommendApp"),
-                               text("uninstallChose"),
-                               text("uninstallCause"));
+    m_handler = new UrlHandler(configuration.version,
+                               configuration.downloads,
+                               configuration.recommendAppUrl,
+                               configuration.uninstallChoseUrl,
+                               configuration.uninstallCauseUrl);
     m_handler->moveToThread(m_workerThread);
     connect(m_workerThread,
             &QThread::started,
@@ -204,27 +189,23 @@ void UninstallProfile::startHandler(const QJsonObject &configuration)
 
 void UninstallProfile::parseDefaultJson()
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(m_document, &error);
-    if (document.isNull()) {
-        Log("error", 1, ConfigDocuments::parseErrorLine(error));
+    const std::optional<ConfigDocuments::Content> content = ConfigDocuments::readContent(m_document,
+                                                                                         m_language);
+    if (!content)
         return;
-    }
-    const QJsonObject object = document.object();
-    switch (ConfigDocuments::kind(object)) {
+    switch (content->kind) {
     case ConfigDocuments::Kind::RecommendedApps:
-        emit recAppEmit(ConfigDocuments::recommendedApps(object, m_language));
+        emit recAppEmit(content->apps);
         break;
     case ConfigDocuments::Kind::Reasons:
-        m_uninstallCuaseCheck = ConfigDocuments::singleChoice(object);
-        m_users = ConfigDocuments::users(object);
-        m_causeList += ConfigDocuments::causeKeys(object, m_language);
+        m_uninstallCuaseCheck = content->singleChoice;
+        m_users = content->users;
+        m_causeList += content->causeKeys;
         break;
     case ConfigDocuments::Kind::ReasonTexts:
         emit uninstallCauseEmit(m_uninstallCuaseCheck,
                                 m_causeList,
-                                ConfigDocuments::causeTextsFor(
-                                    ConfigDocuments::causeTexts(object, m_language), m_causeList),
+                                ConfigDocuments::causeTextsFor(content->causeTexts, m_causeList),
                                 m_users);
         break;
     case ConfigDocuments::Kind::Unknown:

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "ConfigDocuments.h"
 #include "RecApp.h"
 #include "RequestPolicy.h"
 
 #include <QByteArray>
 #include <QObject>
 
-class QJsonObject;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QThread;
@@ -41,7 +41,7 @@ private:
     void loadDefaultRes();
     void parseConfigJson();
     void parseDefaultJson();
-    void startHandler(const QJsonObject &configuration);
+    void startHandler(const ConfigDocuments::Configuration &configuration);
     void downloadUpdater();
     void updaterReplyFinished(QNetworkReply *reply);
     bool updaterMatchesChecksum(const QByteArray &program) const;

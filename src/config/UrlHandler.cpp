@@ -6,9 +6,6 @@
 #include "Utility.h"
 
 #include <QDir>
-#include <QJsonDocument>
-#include <QJsonParseError>
-#include <QJsonValue>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -150,27 +147,23 @@ void UrlHandler::parseReply(QNetworkReply *reply)
 
 void UrlHandler::parseJson()
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(m_document, &error);
-    if (document.isNull()) {
-        Log("error", 1, ConfigDocuments::parseErrorLine(error));
+    const std::optional<ConfigDocuments::Content> content = ConfigDocuments::readContent(m_document,
+                                                                                         m_language);
+    if (!content) {
         emit LoadResError();
         return;
     }
-    const QJsonObject object = document.object();
     // A document answers only the step that asked for it, so no address can restart the chain.
-    const ConfigDocuments::Kind kind = document.isObject() ? ConfigDocuments::kind(object)
-                                                           : ConfigDocuments::Kind::Unknown;
-    if (kind == m_expectedKind) {
-        switch (kind) {
+    if (content->kind == m_expectedKind) {
+        switch (content->kind) {
         case ConfigDocuments::Kind::RecommendedApps:
-            parseRecommendedApps(object);
+            takeRecommendedApps(*content);
             break;
         case ConfigDocuments::Kind::Reasons:
-            parseReasons(object);
+            takeReasons(*content);
             break;
         case ConfigDocuments::Kind::ReasonTexts:
-            parseReasonTexts(object);
+            takeReasonTexts(*content);
             break;
         case ConfigDocuments::Kind::Unknown:
             break;
@@ -179,34 +172,27 @@ void UrlHandler::parseJson()
     Log("debug", 1, QStringLiteral("start parse Json ending!"));
 }
 
-void UrlHandler::parseRecommendedApps(const QJsonObject &document)
+void UrlHandler::takeRecommendedApps(const ConfigDocuments::Content &content)
 {
-    for (const QJsonValue &element : ConfigDocuments::recommendedAppElements(document, m_language)) {
-        const QJsonObject app = element.toObject();
-        m_downloads.append(
-            DownloadItem{QUrl(app.value(QStringLiteral("pic_url")).toString(), QUrl::TolerantMode),
-                         app.value(QStringLiteral("icon")).toString()});
-        m_recApps.append(ConfigDocuments::recApp(element));
-    }
+    m_downloads += content.icons;
+    m_recApps += content.apps;
     emit recAppEmit(m_recApps);
     choseHandelThreadFunction();
 }
 
-void UrlHandler::parseReasons(const QJsonObject &document)
+void UrlHandler::takeReasons(const ConfigDocuments::Content &content)
 {
-    m_uninstallCuaseCheck = ConfigDocuments::singleChoice(document);
-    m_users = ConfigDocuments::users(document);
-    m_causeList += ConfigDocuments::causeKeys(document, m_language);
+    m_uninstallCuaseCheck = content.singleChoice;
+    m_users = content.users;
+    m_causeList += content.causeKeys;
     Log("debug", 1, QStringLiteral("start parse uninstallChose Json!"));
     causeHandelThreadFunction();
 }
 
-void UrlHandler::parseReasonTexts(const QJsonObject &document)
+void UrlHandler::takeReasonTexts(const ConfigDocuments::Content &content)
 {
     Log("debug", 1, QStringLiteral("start parse uninstallCause Json!"));
-    const QJsonObject texts = ConfigDocuments::causeTexts(document, m_language);
-    for (auto it = texts.constBegin(); it != texts.constEnd(); ++it)
-        m_uninstallCause.insert(it.key(), it.value().toString());
+    m_uninstallCause.insert(ConfigDocuments::allCauseTexts(content.causeTexts));
     emit uninstallCauseEmit(m_uninstallCuaseCheck, m_causeList, m_uninstallCause, m_users);
 }
 

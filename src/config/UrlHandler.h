@@ -58,9 +58,9 @@ public slots:
 
 private:
     void parseJson();
-    void parseRecommendedApps(const QJsonObject &document);
-    void parseReasons(const QJsonObject &document);
-    void parseReasonTexts(const QJsonObject &document);
+    void takeRecommendedApps(const ConfigDocuments::Content &content);
+    void takeReasons(const ConfigDocuments::Content &content);
+    void takeReasonTexts(const ConfigDocuments::Content &content);
     void requestDocument(const QString &address,
                          ConfigDocuments::Kind kind,
                          void (UrlHandler::*handlerSlot)());

@@ -110,6 +110,11 @@ void RemoteHostileTest::fileNameRule_data()
     QTest::newRow("COM1") << "COM1" << false;
     QTest::newRow("com9.png") << "com9.png" << false;
     QTest::newRow("LPT1") << "LPT1.log" << false;
+    QTest::newRow("superscript port") << QStringLiteral("com\u00B9.png") << false;
+    QTest::newRow("LPT superscript three") << QStringLiteral("LPT\u00B3") << false;
+    QTest::newRow("superscript four is no port") << QStringLiteral("COM\u2074.png") << true;
+    QTest::newRow("console output") << "CONOUT$" << false;
+    QTest::newRow("console input") << "conin$.png" << false;
 }
 
 void RemoteHostileTest::fileNameRule()

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace fuzz {
+
+// The wizard's language while fuzzing; the documents of the kit all hold it.
+inline const QString language = QStringLiteral("en");
+
+inline QByteArray bytes(const uint8_t *data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), int(size));
+}
+
+// The input as a JSON text sequence: documents separated by the record separator 0x1E, the
+// first `count` of them read in turn as the loader reads its files.
+inline QList<QByteArray> documents(const QByteArray &input, int count)
+{
+    QList<QByteArray> parts = input.split('\x1e');
+    return parts.mid(0, count);
+}
+
+// A broken promise of the code under test is a finding like a crash.
+inline void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// A queued download is requested by the text of its address, parsed again; that must give the
+// same address.
+inline void requireSameAddressAsText(const QUrl &url)
+{
+    if (url.isValid())
+        require(QUrl(url.toString(), QUrl::TolerantMode) == url);
+}
+
+} // namespace fuzz
