@@ -29,12 +29,14 @@ public:
     QStringList usageLabels() const;
     QStringList autopilotLog() const;
     int hostExitCode() const { return m_exitCode; }
+    // What the host runs with: its own settings and data directories, the offscreen platform
+    // and the autopilot.
+    QProcessEnvironment environment() const;
 
 private:
     void copyHost();
     void writeProductFiles();
     void writeInstallRecords();
-    QProcessEnvironment environment() const;
 
     QTemporaryDir m_dir;
     int m_exitCode = -1;
