@@ -86,6 +86,9 @@ void removal(int rounds)
     line(QStringLiteral("rm -rf"), number(median(figures.rmS), 3) + " s");
     line(QStringLiteral("pauses: %1 x %2 us").arg(FileTree::entries).arg(number(pause, 1)),
          number(FileTree::entries * pause / 1e6, 3) + " s");
+    line(QStringLiteral("bare loop: remove and pause, no Qt, no progress"),
+         number(median(figures.bareS), 3) + " s",
+         QStringLiteral("%1x (rm -rf + pauses)").arg(number(median(figures.bareRatio), 3)));
     line(QStringLiteral("deletion worker (%1 progress values)").arg(figures.progressValues),
          number(median(figures.workerS), 3) + " s",
          QStringLiteral("%1x (rm -rf + pauses), target 1.15x: %2")
