@@ -254,7 +254,9 @@ bool writeAll(int fd, const std::string &text)
     return true;
 }
 
-// Written beside the store and renamed over it, so a reader never sees half a file.
+// Written beside the store and renamed over it, so a reader never sees half a file. Like the
+// Windows registry, a write is not flushed to disk at once: waiting for the disk cost the
+// wizard's first start several milliseconds per value.
 bool save(const std::string &file, const Store &store)
 {
     const std::size_t slash = file.rfind('/');
@@ -264,7 +266,7 @@ bool save(const std::string &file, const Store &store)
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;
-    bool written = writeAll(fd, serialise(store)) && ::fsync(fd) == 0;
+    bool written = writeAll(fd, serialise(store));
     written = ::close(fd) == 0 && written;
     if (written && ::rename(temporary.c_str(), file.c_str()) == 0)
         return true;

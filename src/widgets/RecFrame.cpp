@@ -7,10 +7,18 @@
 #include "Utility.h"
 
 #include <QDesktopServices>
+#include <QImage>
 #include <QPixmap>
 #include <QUrl>
 
 namespace {
+
+// Not QPixmap(path): that keeps the picture at its drawn size in the pixmap cache for the rest of
+// the run, beside the scaled copy that is shown.
+QPixmap loadUncached(const QString &path)
+{
+    return QPixmap::fromImage(QImage(path));
+}
 
 // Pictures are drawn at twice their size on screen, then follow the system zoom.
 QSize displaySize(const QSize &drawn)
@@ -52,7 +60,7 @@ double RecFrame::dpiScale()
 QPalette RecFrame::getFrameBackground(const QString &path)
 {
     Log("debug", 1, QStringLiteral("RecFrame::getFrameBackground iconPath:") + path);
-    const QPixmap background(path);
+    const QPixmap background = loadUncached(path);
     frameSize = displaySize(background.size());
     QPalette palette;
     palette.setBrush(QPalette::Window,
@@ -71,7 +79,7 @@ void RecFrame::setBackground(const QString &path)
 void RecFrame::setIcon(const QString &path)
 {
     Log("debug", 1, QStringLiteral("RecFrame::setIcon iconPath:") + path);
-    const QPixmap icon(path);
+    const QPixmap icon = loadUncached(path);
     ui->recIcon->setPixmap(
         icon.scaled(displaySize(icon.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     ui->recIcon->setAlignment(Qt::AlignCenter);

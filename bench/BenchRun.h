@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ChildRun.h"
+#include "WholeRun.h"
+
+#include <QMap>
+#include <QTemporaryDir>
+
+/// One measured process: the host stand-in on a throw-away installation, or the floor program in
+/// the same environment, with the probe and the autopilot plugins as asked.
+class BenchRun
+{
+public:
+    BenchRun();
+
+    WholeRun &installation() { return m_installation; }
+    // UNINSTALL_PROBE_<name> settings; the probe is loaded when any is given.
+    void setProbe(const QMap<QString, QString> &settings);
+    void setAutopilot(const QString &script);
+
+    ChildRun::Result runHost(const QStringList &arguments, int timeoutMs);
+    ChildRun::Result runFloor(int timeoutMs);
+    // What the probe wrote, by key.
+    QMap<QString, qint64> probeValues() const;
+
+    // The result the host printed, or -1.
+    static int hostResult(const ChildRun::Result &result);
+
+private:
+    ChildRun::Result run(const QString &program, const QStringList &arguments, int timeoutMs);
+    QString probeLog() const;
+
+    WholeRun m_installation;
+    QTemporaryDir m_dir;
+    QStringList m_plugins;
+    QMap<QString, QString> m_variables;
+};

@@ -1,0 +1,74 @@
+#include "WholeRunBench.h"
+
+#include "BenchRun.h"
+#include "ConfigService.h"
+#include "FileTree.h"
+#include "ReportService.h"
+
+namespace {
+
+constexpr int timeoutMs = 120000;
+
+const QString throughToTheEnd = QStringLiteral(
+    "page:1;click:btnContinue_1;reason:2;click:btnContinue_2;click:btnContinue_3;page:3;"
+    "wait:btnComplete;type:emailEdit=someone@example.com;click:btnComplete");
+
+QString failureOf(const ChildRun::Result &result)
+{
+    if (!result.exited)
+        return QStringLiteral("whole run did not end within %1 s").arg(timeoutMs / 1000);
+    return QStringLiteral("whole run did not complete: ")
+           + QString::fromLocal8Bit(result.output + result.errors);
+}
+
+} // namespace
+
+WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
+{
+    Memory memory;
+    for (int i = 0; i < runs && memory.failure.isEmpty(); ++i) {
+        BenchRun floor;
+        floor.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("floorWindow")}});
+        const ChildRun::Result floorResult = floor.runFloor(timeoutMs);
+        if (!floorResult.exited || floorResult.exitCode != 0)
+            memory.failure = QStringLiteral("floor program failed");
+        memory.floorMb << double(floorResult.maxRssKb) / 1024.0;
+
+        ConfigService configService;
+        ReportService reportService;
+        BenchRun run;
+        run.installation().layOut({{QStringLiteral("uninstallConfigURL"), configService.configUrl()},
+                                   {QStringLiteral("uninstallReportUrl"), reportService.url()}});
+        run.setAutopilot(throughToTheEnd);
+        const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
+        if (BenchRun::hostResult(result) != 512)
+            memory.failure = failureOf(result);
+        memory.wholeRunMb << double(result.maxRssKb) / 1024.0;
+    }
+    return memory;
+}
+
+WholeRunBench::Delay WholeRunBench::measureDelay(int runs)
+{
+    Delay delay;
+    for (int i = 0; i < runs && delay.failure.isEmpty(); ++i) {
+        ReportService reportService;
+        BenchRun run;
+        run.installation().layOut({{QStringLiteral("uninstallReportUrl"), reportService.url()}});
+        if (!FileTree::create(run.installation().installDir())) {
+            delay.failure = QStringLiteral("cannot write the installed tree");
+            break;
+        }
+        run.setAutopilot(throughToTheEnd);
+        run.setProbe({{QStringLiteral("WHILE"), QStringLiteral("progressBar")}});
+        const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
+        const QMap<QString, qint64> values = run.probeValues();
+        if (BenchRun::hostResult(result) != 512)
+            delay.failure = failureOf(result);
+        else if (!values.contains(QStringLiteral("worstDelayUs")))
+            delay.failure = QStringLiteral("the probe never saw the progress bar");
+        delay.worstMs << double(values.value(QStringLiteral("worstDelayUs"))) / 1000.0;
+        delay.arrivals << double(values.value(QStringLiteral("arrivals")));
+    }
+    return delay;
+}
