@@ -51,9 +51,6 @@ public:
     QStringList usageEvents() const;
     QStringList autopilotLog() const;
     int hostExitCode() const { return m_exitCode; }
-    // What the host runs with: its own settings and data directories, the offscreen platform
-    // and the autopilot.
-    QProcessEnvironment environment() const;
 
 private:
     void copyHost();
