@@ -1,20 +1,10 @@
 #include "NamedLock.h"
 
+#include "WideString_win.h"
+
 #include <windows.h>
 
 namespace platform {
-
-namespace {
-
-std::wstring toWide(const std::string &utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
-    return wide;
-}
-
-} // namespace
 
 NamedLock::NamedLock(std::string key)
     : m_key(std::move(key))

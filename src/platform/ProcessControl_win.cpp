@@ -1,5 +1,7 @@
 #include "ProcessControl.h"
 
+#include "WideString_win.h"
+
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -7,14 +9,6 @@
 namespace platform {
 
 namespace {
-
-std::wstring toWide(const std::string &utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring wide(size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), wide.data(), length);
-    return wide;
-}
 
 void terminateIfNamed(const PROCESSENTRY32W &entry, const std::wstring &name, std::int64_t ownPid)
 {
