@@ -7,6 +7,7 @@
 #include "LmSettings.h"
 #include "LmSingleInstance.h"
 #include "Utility.h"
+#include "config/UninstallProfile.h"
 #include "entry/UninstallSingleInstance.h"
 #include "wizard/Uninstall.h"
 
@@ -128,6 +129,7 @@ int runWizard(int argc, char **argv)
         return refuse();
     }
 
+    UninstallProfile::prepareTls();
     debug("ceipg init!");
     LMGA::instance()->startService(4, QStringLiteral("uninstall"));
     sendMainEvent(QStringLiteral("uninstall_main"), QStringLiteral("uninstall_c_start"));
