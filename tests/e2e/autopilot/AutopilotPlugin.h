@@ -10,5 +10,5 @@ class AutopilotPlugin : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "autopilot.json")
 
 public:
-    QObject *create(const QString &key, const QString &specification) override;
+    QObject *create(const QString &key, const QString &parameters) override;
 };
