@@ -29,6 +29,13 @@ FrameworkState &state()
     return framework;
 }
 
+// The manager's connection thread must end while the application and the TLS library are
+// still alive, also when the application belongs to someone else.
+void releaseNetworkManager()
+{
+    state().networkManager.reset();
+}
+
 void copyArguments(FrameworkState &framework, int argc, char **argv)
 {
     framework.arguments.clear();
@@ -61,6 +68,7 @@ bool Framework::init(int, int argc, char **argv)
     // Windows only hide or close; the wizard decides when the run ends.
     QApplication::setQuitOnLastWindowClosed(false);
     framework.networkManager = std::make_unique<QNetworkAccessManager>();
+    qAddPostRoutine(releaseNetworkManager);
     framework.aboutIconShown = true;
     return true;
 }
