@@ -27,12 +27,14 @@ WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
 {
     Memory memory;
     for (int i = 0; i < runs && memory.failure.isEmpty(); ++i) {
-        BenchRun floor;
-        floor.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("floorWindow")}});
-        const ChildRun::Result floorResult = floor.runFloor(timeoutMs);
-        if (!floorResult.exited || floorResult.exitCode != 0)
-            memory.failure = QStringLiteral("floor program failed");
-        memory.floorMb << double(floorResult.maxRssKb) / 1024.0;
+        for (int j = 0; j < floorRunsPerWholeRun; ++j) {
+            BenchRun floor;
+            floor.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("floorWindow")}});
+            const ChildRun::Result floorResult = floor.runFloor(timeoutMs);
+            if (!floorResult.exited || floorResult.exitCode != 0)
+                memory.failure = QStringLiteral("floor program failed");
+            memory.floorMb << double(floorResult.maxRssKb) / 1024.0;
+        }
 
         ConfigService configService;
         ReportService reportService;

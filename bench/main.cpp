@@ -97,7 +97,9 @@ void removal(int rounds)
 
 void memory(int runs)
 {
-    heading(QStringLiteral("Peak memory of a whole run (median of %1 runs each)").arg(runs));
+    heading(QStringLiteral("Peak memory of a whole run (median of %1 whole runs, %2 floor runs)")
+                .arg(runs)
+                .arg(runs * WholeRunBench::floorRunsPerWholeRun));
     const WholeRunBench::Memory figures = WholeRunBench::measureMemory(runs);
     if (failed(figures.failure))
         return;
