@@ -10,8 +10,7 @@ BenchRun::BenchRun()
 void BenchRun::setProbe(const QMap<QString, QString> &settings)
 {
     m_plugins.removeAll(QStringLiteral("probe"));
-    if (!settings.isEmpty())
-        m_plugins << QStringLiteral("probe");
+    m_plugins << QStringLiteral("probe");
     for (auto it = settings.cbegin(); it != settings.cend(); ++it)
         m_variables.insert(QStringLiteral("UNINSTALL_PROBE_") + it.key(), it.value());
     m_variables.insert(QStringLiteral("UNINSTALL_PROBE_LOG"), probeLog());

@@ -14,7 +14,7 @@ public:
     BenchRun();
 
     WholeRun &installation() { return m_installation; }
-    // UNINSTALL_PROBE_<name> settings; the probe is loaded when any is given.
+    // Loads the probe with these UNINSTALL_PROBE_<name> settings.
     void setProbe(const QMap<QString, QString> &settings);
     void setAutopilot(const QString &script);
 

@@ -21,6 +21,11 @@ QString failureOf(const ChildRun::Result &result)
            + QString::fromLocal8Bit(result.output + result.errors);
 }
 
+double peakMb(const BenchRun &run)
+{
+    return double(run.probeValues().value(QStringLiteral("peakKb"))) / 1024.0;
+}
+
 } // namespace
 
 WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
@@ -33,7 +38,9 @@ WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
             const ChildRun::Result floorResult = floor.runFloor(timeoutMs);
             if (!floorResult.exited || floorResult.exitCode != 0)
                 memory.failure = QStringLiteral("floor program failed");
-            memory.floorMb << double(floorResult.maxRssKb) / 1024.0;
+            memory.floorMb << peakMb(floor);
+            if (memory.floorMb.last() <= 0.0)
+                memory.failure = QStringLiteral("the probe reported no peak of the floor");
         }
 
         ConfigService configService;
@@ -42,10 +49,13 @@ WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
         run.installation().layOut({{QStringLiteral("uninstallConfigURL"), configService.configUrl()},
                                    {QStringLiteral("uninstallReportUrl"), reportService.url()}});
         run.setAutopilot(throughToTheEnd);
+        run.setProbe({});
         const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
         if (BenchRun::hostResult(result) != 512)
             memory.failure = failureOf(result);
-        memory.wholeRunMb << double(result.maxRssKb) / 1024.0;
+        memory.wholeRunMb << peakMb(run);
+        if (memory.wholeRunMb.last() <= 0.0 && memory.failure.isEmpty())
+            memory.failure = QStringLiteral("the probe reported no peak of the whole run");
     }
     return memory;
 }
