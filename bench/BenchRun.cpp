@@ -33,6 +33,11 @@ ChildRun::Result BenchRun::runFloor(int timeoutMs)
     return run(QStringLiteral(BENCH_FLOOR), {}, timeoutMs);
 }
 
+ChildRun::Result BenchRun::runNetworkAndTextFloor(int timeoutMs)
+{
+    return run(QStringLiteral(BENCH_FLOOR_NETWORK), {}, timeoutMs);
+}
+
 ChildRun::Result BenchRun::run(const QString &program, const QStringList &arguments, int timeoutMs)
 {
     QFile::remove(probeLog());

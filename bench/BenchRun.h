@@ -20,6 +20,8 @@ public:
 
     ChildRun::Result runHost(const QStringList &arguments, int timeoutMs);
     ChildRun::Result runFloor(int timeoutMs);
+    // The floor window with a network manager and a line of text.
+    ChildRun::Result runNetworkAndTextFloor(int timeoutMs);
     // What the probe wrote, by key.
     QMap<QString, qint64> probeValues() const;
 

@@ -26,6 +26,18 @@ double peakMb(const BenchRun &run)
     return double(run.probeValues().value(QStringLiteral("peakKb"))) / 1024.0;
 }
 
+double floorPeakMb(bool networkAndText, WholeRunBench::Memory &memory)
+{
+    BenchRun floor;
+    floor.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("floorWindow")}});
+    const ChildRun::Result result = networkAndText ? floor.runNetworkAndTextFloor(timeoutMs)
+                                                   : floor.runFloor(timeoutMs);
+    const double peak = peakMb(floor);
+    if (!result.exited || result.exitCode != 0 || peak <= 0.0)
+        memory.failure = QStringLiteral("the floor program failed or reported no peak");
+    return peak;
+}
+
 } // namespace
 
 WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
@@ -33,14 +45,8 @@ WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
     Memory memory;
     for (int i = 0; i < runs && memory.failure.isEmpty(); ++i) {
         for (int j = 0; j < floorRunsPerWholeRun; ++j) {
-            BenchRun floor;
-            floor.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("floorWindow")}});
-            const ChildRun::Result floorResult = floor.runFloor(timeoutMs);
-            if (!floorResult.exited || floorResult.exitCode != 0)
-                memory.failure = QStringLiteral("floor program failed");
-            memory.floorMb << peakMb(floor);
-            if (memory.floorMb.last() <= 0.0)
-                memory.failure = QStringLiteral("the probe reported no peak of the floor");
+            memory.floorMb << floorPeakMb(false, memory);
+            memory.networkAndTextMb << floorPeakMb(true, memory);
         }
 
         ConfigService configService;

@@ -15,6 +15,7 @@ public:
     struct Memory
     {
         QVector<double> floorMb;
+        QVector<double> networkAndTextMb; // the floor with a network manager and a line of text
         QVector<double> wholeRunMb;
         QString failure;
     };

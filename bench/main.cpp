@@ -106,6 +106,10 @@ void memory(int runs)
     const double floor = median(figures.floorMb);
     const double whole = median(figures.wholeRunMb);
     line(QStringLiteral("floor: bare window, shown and closed"), number(floor, 1) + " MB");
+    const double networkAndText = median(figures.networkAndTextMb);
+    line(QStringLiteral("floor with a network manager and a text line"),
+         number(networkAndText, 1) + " MB",
+         QStringLiteral("%1x floor").arg(number(networkAndText / floor, 2)));
     line(QStringLiteral("whole run, typical uninstall"),
          number(whole, 1) + " MB",
          QStringLiteral("%1x floor, target 1.6x: %2")
