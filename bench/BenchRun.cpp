@@ -10,8 +10,7 @@ BenchRun::BenchRun()
 void BenchRun::setProbe(const QMap<QString, QString> &settings)
 {
     m_plugins.removeAll(QStringLiteral("probe"));
-    if (!settings.isEmpty())
-        m_plugins << QStringLiteral("probe");
+    m_plugins << QStringLiteral("probe");
     for (auto it = settings.cbegin(); it != settings.cend(); ++it)
         m_variables.insert(QStringLiteral("UNINSTALL_PROBE_") + it.key(), it.value());
     m_variables.insert(QStringLiteral("UNINSTALL_PROBE_LOG"), probeLog());
@@ -32,6 +31,11 @@ ChildRun::Result BenchRun::runHost(const QStringList &arguments, int timeoutMs)
 ChildRun::Result BenchRun::runFloor(int timeoutMs)
 {
     return run(QStringLiteral(BENCH_FLOOR), {}, timeoutMs);
+}
+
+ChildRun::Result BenchRun::runNetworkAndTextFloor(int timeoutMs)
+{
+    return run(QStringLiteral(BENCH_FLOOR_NETWORK), {}, timeoutMs);
 }
 
 ChildRun::Result BenchRun::run(const QString &program, const QStringList &arguments, int timeoutMs)

@@ -14,12 +14,14 @@ public:
     BenchRun();
 
     WholeRun &installation() { return m_installation; }
-    // UNINSTALL_PROBE_<name> settings; the probe is loaded when any is given.
+    // Loads the probe with these UNINSTALL_PROBE_<name> settings.
     void setProbe(const QMap<QString, QString> &settings);
     void setAutopilot(const QString &script);
 
     ChildRun::Result runHost(const QStringList &arguments, int timeoutMs);
     ChildRun::Result runFloor(int timeoutMs);
+    // The floor window with a network manager and a line of text.
+    ChildRun::Result runNetworkAndTextFloor(int timeoutMs);
     // What the probe wrote, by key.
     QMap<QString, qint64> probeValues() const;
 

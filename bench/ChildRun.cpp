@@ -9,7 +9,6 @@
 
 #include <signal.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,10 +70,9 @@ ChildRun::Result ChildRun::run(const QString &program,
 
     QEventLoop loop;
     int status = 0;
-    rusage usage{};
     std::atomic<bool> ended{false};
     std::thread waiter([&] {
-        wait4(pid, &status, 0, &usage);
+        waitpid(pid, &status, 0);
         result.endNs = monotonicNs();
         ended = true;
         QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
@@ -88,7 +86,6 @@ ChildRun::Result ChildRun::run(const QString &program,
     waiter.join();
     result.exited = WIFEXITED(status);
     result.exitCode = result.exited ? WEXITSTATUS(status) : -1;
-    result.maxRssKb = usage.ru_maxrss;
     output.seek(0);
     result.output = output.readAll();
     errors.seek(0);

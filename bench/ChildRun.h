@@ -13,11 +13,10 @@ public:
     {
         bool exited = false; // false: could not start, was killed or timed out
         int exitCode = -1;
-        qint64 spawnNs = 0;  // monotonic clock, just before the spawn
-        qint64 endNs = 0;    // monotonic clock, when the child was reaped
-        qint64 maxRssKb = 0; // peak resident set of the child, from the kernel
-        QByteArray output;   // standard output
-        QByteArray errors;   // standard error
+        qint64 spawnNs = 0; // monotonic clock, just before the spawn
+        qint64 endNs = 0;   // monotonic clock, when the child was reaped
+        QByteArray output;  // standard output
+        QByteArray errors;  // standard error
     };
 
     static Result run(const QString &program,

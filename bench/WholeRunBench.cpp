@@ -21,18 +21,33 @@ QString failureOf(const ChildRun::Result &result)
            + QString::fromLocal8Bit(result.output + result.errors);
 }
 
+double peakMb(const BenchRun &run)
+{
+    return double(run.probeValues().value(QStringLiteral("peakKb"))) / 1024.0;
+}
+
+double floorPeakMb(bool networkAndText, WholeRunBench::Memory &memory)
+{
+    BenchRun floor;
+    floor.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("floorWindow")}});
+    const ChildRun::Result result = networkAndText ? floor.runNetworkAndTextFloor(timeoutMs)
+                                                   : floor.runFloor(timeoutMs);
+    const double peak = peakMb(floor);
+    if (!result.exited || result.exitCode != 0 || peak <= 0.0)
+        memory.failure = QStringLiteral("the floor program failed or reported no peak");
+    return peak;
+}
+
 } // namespace
 
 WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
 {
     Memory memory;
     for (int i = 0; i < runs && memory.failure.isEmpty(); ++i) {
-        BenchRun floor;
-        floor.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("floorWindow")}});
-        const ChildRun::Result floorResult = floor.runFloor(timeoutMs);
-        if (!floorResult.exited || floorResult.exitCode != 0)
-            memory.failure = QStringLiteral("floor program failed");
-        memory.floorMb << double(floorResult.maxRssKb) / 1024.0;
+        for (int j = 0; j < floorRunsPerWholeRun; ++j) {
+            memory.floorMb << floorPeakMb(false, memory);
+            memory.networkAndTextMb << floorPeakMb(true, memory);
+        }
 
         ConfigService configService;
         ReportService reportService;
@@ -40,10 +55,13 @@ WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
         run.installation().layOut({{QStringLiteral("uninstallConfigURL"), configService.configUrl()},
                                    {QStringLiteral("uninstallReportUrl"), reportService.url()}});
         run.setAutopilot(throughToTheEnd);
+        run.setProbe({});
         const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
         if (BenchRun::hostResult(result) != 512)
             memory.failure = failureOf(result);
-        memory.wholeRunMb << double(result.maxRssKb) / 1024.0;
+        memory.wholeRunMb << peakMb(run);
+        if (memory.wholeRunMb.last() <= 0.0 && memory.failure.isEmpty())
+            memory.failure = QStringLiteral("the probe reported no peak of the whole run");
     }
     return memory;
 }

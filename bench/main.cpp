@@ -97,13 +97,19 @@ void removal(int rounds)
 
 void memory(int runs)
 {
-    heading(QStringLiteral("Peak memory of a whole run (median of %1 runs each)").arg(runs));
+    heading(QStringLiteral("Peak memory of a whole run (median of %1 whole runs, %2 floor runs)")
+                .arg(runs)
+                .arg(runs * WholeRunBench::floorRunsPerWholeRun));
     const WholeRunBench::Memory figures = WholeRunBench::measureMemory(runs);
     if (failed(figures.failure))
         return;
     const double floor = median(figures.floorMb);
     const double whole = median(figures.wholeRunMb);
     line(QStringLiteral("floor: bare window, shown and closed"), number(floor, 1) + " MB");
+    const double networkAndText = median(figures.networkAndTextMb);
+    line(QStringLiteral("floor with a network manager and a text line"),
+         number(networkAndText, 1) + " MB",
+         QStringLiteral("%1x floor").arg(number(networkAndText / floor, 2)));
     line(QStringLiteral("whole run, typical uninstall"),
          number(whole, 1) + " MB",
          QStringLiteral("%1x floor, target 1.6x: %2")

@@ -1,5 +1,5 @@
-// The floor of the start-up benchmark: a bare widgets window of the wizard's size, shown and
-// closed (the probe plugin closes it after its first paint).
+// The floor of the start-up and memory benchmarks: a bare widgets window of the wizard's size,
+// shown and closed (the probe plugin closes it after its first paint).
 #include <QApplication>
 #include <QWidget>
 

@@ -5,11 +5,26 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QWidget>
 
 namespace {
 
 constexpr int tickMs = 1;
+
+// The kernel's high-water mark of this process's own memory. Not the rusage figure: a child
+// spawned through vfork inherits its parent's peak there.
+qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
 
 QWidget *findVisible(const QString &name)
 {
@@ -47,6 +62,7 @@ Probe::Probe(const QString &logFile,
 Probe::~Probe()
 {
     stopWatching();
+    record("peakKb", peakResidentKb());
 }
 
 bool Probe::eventFilter(QObject *watched, QEvent *event)

@@ -14,6 +14,7 @@ class QWidget;
 /// "worstDelayUs" and "arrivals": while the widget named whileName is visible, the longest time
 /// the event loop kept a 1 ms timer waiting beyond its interval, and the number of queued calls
 /// that the widget's window received.
+/// "peakKb": when the application ends, the process's peak resident set since it was started.
 class Probe : public QObject
 {
     Q_OBJECT
