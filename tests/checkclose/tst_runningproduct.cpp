@@ -5,15 +5,12 @@
 #include "LmSingleInstance.h"
 #include "NamedProcesses.h"
 #include "TestEnvironment.h"
+#include "WindowDriver.h"
 #include "checkclose/CheckCloseDlg.h"
-#include "wizard/Uninstall.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QStackedWidget>
 #include <QtTest>
-
-#include <memory>
 
 class TestRunningProduct : public QObject
 {
@@ -39,7 +36,7 @@ private:
     TestEnvironment m_env;
     QString m_product;
     NamedProcesses m_processes{m_env.root() + QStringLiteral("/bin")};
-    std::unique_ptr<Uninstall> m_window;
+    WindowDriver m_driver;
 };
 
 void TestRunningProduct::initTestCase()
@@ -54,15 +51,12 @@ void TestRunningProduct::initTestCase()
 void TestRunningProduct::init()
 {
     m_env.clearLogAndUsage();
-    m_window = std::make_unique<Uninstall>();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_COMPARE(page(), 10);
+    m_driver.open();
 }
 
 void TestRunningProduct::cleanup()
 {
-    m_window.reset();
+    m_driver.close();
     LmSingleInstance::release();
     m_processes.killAll();
 }
@@ -79,19 +73,15 @@ QProcess *TestRunningProduct::startProduct(const QString &fileName)
 // From the discount offer over the survey to the upgrade offer's "Continue".
 void TestRunningProduct::confirm()
 {
-    click(m_window.get(), "btnContinue_1");
-    QTest::mouseClick(m_window->findChild<QWidget *>(QStringLiteral("frameOption_1"))
-                          ->findChild<QCheckBox *>(),
-                      Qt::LeftButton);
-    click(m_window.get(), "btnContinue_2");
+    m_driver.goToPage(2);
     QCOMPARE(page(), 21);
-    click(m_window.get(), "btnContinue_3");
+    m_driver.click("btnContinue_3");
 }
 
 QList<CheckCloseDlg *> TestRunningProduct::visibleDialogs() const
 {
     QList<CheckCloseDlg *> dialogs;
-    for (CheckCloseDlg *dialog : m_window->findChildren<CheckCloseDlg *>()) {
+    for (CheckCloseDlg *dialog : m_driver.window()->findChildren<CheckCloseDlg *>()) {
         if (dialog->isVisible())
             dialogs << dialog;
     }
@@ -102,10 +92,8 @@ QList<CheckCloseDlg *> TestRunningProduct::visibleDialogs() const
 // page.
 int TestRunningProduct::page() const
 {
-    const int main = m_window->findChild<QStackedWidget *>(QStringLiteral("processPage"))
-                         ->currentIndex();
-    const int inner = m_window->findChild<QStackedWidget *>(QStringLiteral("causePage_2"))
-                          ->currentIndex();
+    const int main = m_driver.child<QStackedWidget>("processPage")->currentIndex();
+    const int inner = m_driver.child<QStackedWidget>("causePage_2")->currentIndex();
     return main * 10 + (main == 2 ? inner : 0);
 }
 
@@ -176,7 +164,7 @@ void TestRunningProduct::cancelAndCloseKeepTheWizardWaiting()
     QVERIFY(!m_env.logTexts().join(QLatin1Char('\n')).contains(QStringLiteral("kill program:")));
 
     // The product still runs, so the next try asks again.
-    click(m_window.get(), "btnContinue_3");
+    m_driver.click("btnContinue_3");
     QCOMPARE(visibleDialogs().size(), 1);
     QCOMPARE(page(), 21);
 }

@@ -6,19 +6,15 @@
 #include "LmSingleInstance.h"
 #include "TestEnvironment.h"
 #include "UrlRecorder.h"
+#include "WindowDriver.h"
 #include "config/UninstallProfile.h"
-#include "wizard/Uninstall.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QDir>
 #include <QImage>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
@@ -80,16 +76,12 @@ private slots:
 
 private:
     void openWindow(const QMap<QString, QString> &extend = {});
-    template<typename T>
-    T *child(const char *name) const;
-    void goToPage(int continues);
-    void startDragging();
     QString downloadDir() const;
     QString installedImage(const char *kind, const QString &language) const;
 
     TestEnvironment env;
     UrlRecorder urlRecorder;
-    std::unique_ptr<Uninstall> window;
+    WindowDriver driver;
 };
 
 void TestOfferPages::initTestCase()
@@ -113,7 +105,7 @@ void TestOfferPages::init()
 
 void TestOfferPages::cleanup()
 {
-    window.reset();
+    driver.close();
     LmSingleInstance::release();
     qApp->setStyleSheet(QString());
     LmSettings::instance()->setCurrentLanguage(QStringLiteral("en"));
@@ -124,44 +116,7 @@ void TestOfferPages::openWindow(const QMap<QString, QString> &extend)
     env.writeProductIni(extend);
     if (qApp->styleSheet().isEmpty())
         qApp->setStyleSheet(QString::fromLatin1(skin));
-    window = std::make_unique<Uninstall>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QTRY_COMPARE(child<QStackedWidget>("processPage")->currentIndex(), 1);
-}
-
-template<typename T>
-T *TestOfferPages::child(const char *name) const
-{
-    T *widget = window->findChild<T *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
-
-// 0: discount offer, 1: reason survey, 2: upgrade offer, 3: progress page.
-void TestOfferPages::goToPage(int continues)
-{
-    if (continues >= 1)
-        child<QPushButton>("btnContinue_1")->click();
-    if (continues >= 2) {
-        child<QWidget>("frameOption_1")->findChild<QCheckBox *>()->click();
-        child<QPushButton>("btnContinue_2")->click();
-    }
-    if (continues >= 3)
-        child<QPushButton>("btnContinue_3")->click();
-}
-
-void TestOfferPages::startDragging()
-{
-    const QPoint surface(5, window->height() - 5);
-    QTest::mousePress(window.get(), Qt::LeftButton, {}, surface);
-    QMouseEvent move(QEvent::MouseMove,
-                     surface + QPoint(3, 0),
-                     Qt::LeftButton,
-                     Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &move);
+    driver.open();
 }
 
 QString TestOfferPages::downloadDir() const
@@ -208,9 +163,9 @@ void TestOfferPages::imagesByLanguage()
                                             : installedImage("banner_pic", language);
     const QString promotion = promotionDownloaded ? downloadedPromotion
                                                   : installedImage("promotion_pic", language);
-    QCOMPARE(child<QWidget>("discountBg")->styleSheet(),
+    QCOMPARE(driver.child<QWidget>("discountBg")->styleSheet(),
              QStringLiteral("Uninstall #discountBg{border-image: url(%1) 0;}").arg(banner));
-    QCOMPARE(child<QWidget>("purchaseImg")->styleSheet(),
+    QCOMPARE(driver.child<QWidget>("purchaseImg")->styleSheet(),
              QStringLiteral("Uninstall #purchaseImg{border-image: url(%1) 0;}").arg(promotion));
     const QStringList log = env.logTexts();
     QCOMPARE(log.contains(QStringLiteral("Uninstall downLoad banner_pic not exists!")),
@@ -220,7 +175,7 @@ void TestOfferPages::imagesByLanguage()
     QVERIFY(log.contains(QStringLiteral("Uninstall bind purchase img :") + banner
                          + QStringLiteral(" || and promotion img:") + promotion));
 
-    const QImage shown = child<QWidget>("purchaseImg")->grab().toImage();
+    const QImage shown = driver.child<QWidget>("purchaseImg")->grab().toImage();
     QCOMPARE(shown.pixelColor(shown.rect().center()),
              promotionDownloaded ? downloadedColour : installedColour);
 }
@@ -228,12 +183,12 @@ void TestOfferPages::imagesByLanguage()
 void TestOfferPages::laterArrivalKeepsThePage()
 {
     openWindow();
-    goToPage(1);
+    driver.goToPage(1);
     const QString downloadedBanner = downloadDir() + QStringLiteral("banner_pic_en.png");
     writeImage(downloadedBanner, downloadedColour);
-    QVERIFY(QMetaObject::invokeMethod(window.get(), "loadDownLoadRes"));
-    QCOMPARE(child<QStackedWidget>("processPage")->currentIndex(), 2);
-    QVERIFY(child<QWidget>("discountBg")->styleSheet().contains(downloadedBanner));
+    QVERIFY(QMetaObject::invokeMethod(driver.window(), "loadDownLoadRes"));
+    QCOMPARE(driver.child<QStackedWidget>("processPage")->currentIndex(), 2);
+    QVERIFY(driver.child<QWidget>("discountBg")->styleSheet().contains(downloadedBanner));
 }
 
 void TestOfferPages::purchaseByPage_data()
@@ -241,12 +196,18 @@ void TestOfferPages::purchaseByPage_data()
     QTest::addColumn<int>("continues");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("label");
+    QTest::addColumn<QPoint>("at"); // a null point clicks the centre
+    const QPoint picture(2, 2);
     QTest::newRow("discount offer") << 0 << "purchaseBtn"
-                                    << "d_click_purchase";
+                                    << "d_click_purchase" << QPoint();
+    QTest::newRow("discount offer's picture") << 0 << "framePurchase"
+                                              << "d_click_purchase" << picture;
     QTest::newRow("banner over the survey") << 1 << "btnDiscount"
-                                            << "r_click_purchase";
+                                            << "r_click_purchase" << QPoint();
+    QTest::newRow("banner picture over the survey") << 1 << "discountBg"
+                                                    << "r_click_purchase" << picture;
     QTest::newRow("banner over the upgrade offer") << 2 << "btnDiscount"
-                                                   << "u_click_purchase";
+                                                   << "u_click_purchase" << QPoint();
 }
 
 void TestOfferPages::purchaseByPage()
@@ -254,19 +215,20 @@ void TestOfferPages::purchaseByPage()
     QFETCH(int, continues);
     QFETCH(QString, button);
     QFETCH(QString, label);
+    QFETCH(QPoint, at);
     openWindow();
-    goToPage(continues);
-    const int page = child<QStackedWidget>("processPage")->currentIndex();
-    const int inner = child<QStackedWidget>("causePage_2")->currentIndex();
+    driver.goToPage(continues);
+    const int page = driver.child<QStackedWidget>("processPage")->currentIndex();
+    const int inner = driver.child<QStackedWidget>("causePage_2")->currentIndex();
     env.clearLogAndUsage();
 
-    QTest::mouseClick(child<QPushButton>(qPrintable(button)), Qt::LeftButton);
+    QTest::mouseClick(driver.child<QWidget>(qPrintable(button)), Qt::LeftButton, {}, at);
     QCOMPARE(urlRecorder.urls, QList<QUrl>{QUrl(QStringLiteral("https://shop.example.com/buy"))});
     QCOMPARE(env.usageLabels(), QStringList{label});
     QCOMPARE(env.usageEvents().constFirst().value(QStringLiteral("action")).toString(),
              QStringLiteral("uninstall_purchase"));
-    QCOMPARE(child<QStackedWidget>("processPage")->currentIndex(), page);
-    QCOMPARE(child<QStackedWidget>("causePage_2")->currentIndex(), inner);
+    QCOMPARE(driver.child<QStackedWidget>("processPage")->currentIndex(), page);
+    QCOMPARE(driver.child<QStackedWidget>("causePage_2")->currentIndex(), inner);
     QVERIFY(!uninstallCancelled);
 }
 
@@ -277,9 +239,9 @@ void TestOfferPages::upgradeStartsTheUpdater()
     writeTestUpdater(marker);
 
     openWindow();
-    goToPage(2);
+    driver.goToPage(2);
     env.clearLogAndUsage();
-    QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
+    QTest::mouseClick(driver.child<QPushButton>("btnUpdate"), Qt::LeftButton);
     QVERIFY(uninstallCancelled);
     QCOMPARE(env.usageLabels(), QStringList{QStringLiteral("update programe!")});
     QCOMPARE(env.usageEvents().constFirst().value(QStringLiteral("action")).toString(),
@@ -291,9 +253,9 @@ void TestOfferPages::upgradeStartsTheUpdater()
 void TestOfferPages::upgradeWithoutUpdaterStillEnds()
 {
     openWindow();
-    goToPage(2);
+    driver.goToPage(2);
     QVERIFY(!QFileInfo::exists(UninstallProfile::updaterPath()));
-    QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
+    QTest::mouseClick(driver.child<QPushButton>("btnUpdate"), Qt::LeftButton);
     QVERIFY(uninstallCancelled);
     QCOMPARE(env.usageLabels().constLast(), QStringLiteral("update programe!"));
 }
@@ -304,20 +266,23 @@ void TestOfferPages::offersDoNothingWhileDragging()
     writeTestUpdater(marker);
 
     openWindow();
-    goToPage(2);
+    driver.goToPage(2);
     env.clearLogAndUsage();
-    startDragging();
-    child<QPushButton>("btnDiscount")->click();
-    child<QPushButton>("btnUpdate")->click();
-    QTest::mouseClick(child<QWidget>("discountBg"), Qt::LeftButton, {}, QPoint(2, 2));
+    driver.startDragging();
+    driver.child<QPushButton>("btnDiscount")->click();
+    driver.child<QPushButton>("btnUpdate")->click();
+    driver.child<QPushButton>("btnContinue_3")->click();
+    driver.child<QPushButton>("btnCancel_3")->click();
+    QTest::mouseClick(driver.child<QWidget>("discountBg"), Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(urlRecorder.urls.isEmpty());
     QVERIFY(env.usageLabels().isEmpty());
     QVERIFY(!uninstallCancelled);
-    QCOMPARE(child<QStackedWidget>("causePage_2")->currentIndex(), 1);
+    QCOMPARE(driver.child<QStackedWidget>("processPage")->currentIndex(), 2);
+    QCOMPARE(driver.child<QStackedWidget>("causePage_2")->currentIndex(), 1);
 
     // After the release the same click starts the updater once: the dragged one started none.
-    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, QPoint(5, window->height() - 5));
-    child<QPushButton>("btnUpdate")->click();
+    driver.stopDragging();
+    driver.child<QPushButton>("btnUpdate")->click();
     QTRY_COMPARE(linesOf(marker).size(), 1);
     QVERIFY(uninstallCancelled);
 }
@@ -328,26 +293,26 @@ void TestOfferPages::finishPageKeepsItsPicturesWithoutTheInstallation()
     LmResourceMgr::instance()->setCurrentSkin(QStringLiteral("default"));
     QVERIFY(QFile::exists(QStringLiteral("skin:images/close_hover.png")));
     openWindow({{QStringLiteral("uninstallTest"), QStringLiteral("1")}});
-    goToPage(3);
-    QCOMPARE(child<QStackedWidget>("processPage")->currentIndex(), 3);
-    child<QPushButton>("btnComplete")->click();
-    const QImage before = window->grab().toImage();
+    driver.goToPage(3);
+    QCOMPARE(driver.child<QStackedWidget>("processPage")->currentIndex(), 3);
+    driver.child<QPushButton>("btnComplete")->click();
+    const QImage before = driver.window()->grab().toImage();
 
     QVERIFY(QDir(env.resourceRoot()).removeRecursively());
     // Have every style sheet read its pictures again, as a hover or a newly shown widget would.
     qApp->setStyleSheet(qApp->styleSheet());
-    const QImage after = window->grab().toImage();
+    const QImage after = driver.window()->grab().toImage();
     QVERIFY(after == before);
     QVERIFY(!QPixmap(QStringLiteral("skin:images/close_hover.png")).isNull());
     QVERIFY(!QPixmap(QStringLiteral("skin:images/arrow_right_hover.png")).isNull());
-    const QString banner = child<QWidget>("discountBg")
+    const QString banner = driver.child<QWidget>("discountBg")
                                ->styleSheet()
                                .section(QLatin1Char('('), 1)
                                .section(QLatin1Char(')'), 0, 0);
     QVERIFY(!QPixmap(banner).isNull());
 
     // With the window gone the pictures are gone too: they came from memory.
-    window.reset();
+    driver.close();
     QVERIFY(!QFile::exists(QStringLiteral("skin:images/close_hover.png")));
     env.installKitResources();
     writeImage(installedImage("banner_pic", QStringLiteral("en")), installedColour);
