@@ -5,8 +5,8 @@
 #include "Uuid.h"
 #include "wizard/IdentifierRecord.h"
 
-#include <cstdio>
 #include <cstring>
+#include <string>
 #include <windows.h>
 
 using platform::RegistryType;
@@ -15,30 +15,14 @@ namespace {
 
 const char valueName[] = "CEIPIdentifier";
 
-/// A class key of a fresh GUID, as the product's would be; deleted with the object.
+/// A class key of its own, where the product's GUID key would be; deleted with the object.
 class ScratchKey
 {
 public:
     ScratchKey()
-    {
-        const platform::Uuid uuid = platform::createUuid();
-        char guid[39];
-        std::snprintf(guid,
-                      sizeof(guid),
-                      "{%08lX-%04hX-%04hX-%02hhX%02hhX-%02hhX%02hhX%02hhX%02hhX%02hhX%02hhX}",
-                      static_cast<unsigned long>(uuid.data1),
-                      uuid.data2,
-                      uuid.data3,
-                      uuid.data4[0],
-                      uuid.data4[1],
-                      uuid.data4[2],
-                      uuid.data4[3],
-                      uuid.data4[4],
-                      uuid.data4[5],
-                      uuid.data4[6],
-                      uuid.data4[7]);
-        m_path = std::string("Software\\Classes\\CLSID\\") + guid;
-    }
+        : m_path("Software\\Classes\\CLSID\\uninstall-test-" + std::to_string(GetCurrentProcessId())
+                 + '-' + std::to_string(++s_count))
+    {}
     ~ScratchKey() { RegDeleteKeyExA(HKEY_CURRENT_USER, m_path.c_str(), KEY_WOW64_64KEY, 0); }
     ScratchKey(const ScratchKey &) = delete;
     ScratchKey &operator=(const ScratchKey &) = delete;
@@ -83,6 +67,7 @@ public:
     }
 
 private:
+    static inline int s_count = 0;
     std::string m_path;
 };
 
