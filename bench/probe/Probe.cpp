@@ -1,6 +1,7 @@
 #include "Probe.h"
 
 #include "MonotonicClock.h"
+#include "VisibleWidget.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,21 +25,6 @@ qint64 peakResidentKb()
             return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     }
     return 0;
-}
-
-QWidget *findVisible(const QString &name)
-{
-    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
-        if (!topLevel->isVisible())
-            continue;
-        if (topLevel->objectName() == name)
-            return topLevel;
-        for (QWidget *child : topLevel->findChildren<QWidget *>(name)) {
-            if (child->isVisible())
-                return child;
-        }
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -106,7 +92,7 @@ void Probe::finishShown(QWidget *widget)
             widget->window()->close();
         return;
     }
-    if (auto *button = qobject_cast<QAbstractButton *>(findVisible(m_thenName)))
+    if (auto *button = qobject_cast<QAbstractButton *>(findVisibleWidget(m_thenName)))
         button->click();
     else
         record("missing", 1);

@@ -1,5 +1,7 @@
 #include "Autopilot.h"
 
+#include "VisibleWidget.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -39,21 +41,6 @@ void Autopilot::record(const QString &line)
     m_log.flush();
 }
 
-QWidget *Autopilot::findVisible(const QString &name) const
-{
-    for (QWidget *topLevel : QApplication::topLevelWidgets()) {
-        if (!topLevel->isVisible())
-            continue;
-        if (topLevel->objectName() == name)
-            return topLevel;
-        for (QWidget *child : topLevel->findChildren<QWidget *>(name)) {
-            if (child->isVisible())
-                return child;
-        }
-    }
-    return nullptr;
-}
-
 void Autopilot::tick()
 {
     if (m_steps.isEmpty())
@@ -84,17 +71,18 @@ bool Autopilot::perform(const QString &step)
     if (verb == QLatin1String("file"))
         return QFileInfo::exists(argument);
     if (verb == QLatin1String("clicks")) {
-        auto *button = qobject_cast<QAbstractButton *>(findVisible(argument));
+        auto *button = qobject_cast<QAbstractButton *>(findVisibleWidget(argument));
         if (button)
             button->click();
         return button == nullptr;
     }
     if (verb == QLatin1String("page")) {
-        auto *pages = qobject_cast<QStackedWidget *>(findVisible(QStringLiteral("processPage")));
+        auto *pages = qobject_cast<QStackedWidget *>(
+            findVisibleWidget(QStringLiteral("processPage")));
         return pages && pages->currentIndex() == argument.toInt();
     }
     if (verb == QLatin1String("reason")) {
-        QWidget *row = findVisible(QStringLiteral("frameOption_") + argument);
+        QWidget *row = findVisibleWidget(QStringLiteral("frameOption_") + argument);
         auto *box = row ? row->findChild<QCheckBox *>() : nullptr;
         if (!box || !box->isVisible() || !box->isEnabled())
             return false;
@@ -102,7 +90,7 @@ bool Autopilot::perform(const QString &step)
         return true;
     }
     const QString name = argument.section(QLatin1Char('='), 0, 0);
-    QWidget *widget = findVisible(name);
+    QWidget *widget = findVisibleWidget(name);
     if (!widget || !widget->isEnabled())
         return false;
     if (verb == QLatin1String("wait"))

@@ -30,7 +30,6 @@ private:
     void tick();
     bool perform(const QString &step);
     void record(const QString &line);
-    QWidget *findVisible(const QString &name) const;
 
     QStringList m_steps;
     QFile m_log;
