@@ -1,5 +1,7 @@
 #include "ProcessEnvironment.h"
 
+#include "WideString_win.h"
+
 #include <windows.h>
 
 namespace platform {
@@ -12,24 +14,7 @@ std::string executableDirectory()
     const auto separator = executable.find_last_of(L"\\/");
     if (separator != std::wstring::npos)
         executable.resize(separator);
-    const int size = WideCharToMultiByte(CP_UTF8,
-                                         0,
-                                         executable.data(),
-                                         int(executable.size()),
-                                         nullptr,
-                                         0,
-                                         nullptr,
-                                         nullptr);
-    std::string utf8(size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8,
-                        0,
-                        executable.data(),
-                        int(executable.size()),
-                        utf8.data(),
-                        size,
-                        nullptr,
-                        nullptr);
-    return utf8;
+    return toUtf8(executable);
 }
 
 bool hasDisplay()

@@ -3,27 +3,12 @@
 #include "ChildProcess.h"
 #include "CopiedProgram.h"
 #include "TestHarness.h"
+#include "platform/WideString_win.h"
 
 #include <memory>
 #include <windows.h>
 
 namespace {
-
-std::string utf8(const std::wstring &text)
-{
-    std::string result(size_t(WideCharToMultiByte(
-                           CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr)),
-                       '\0');
-    WideCharToMultiByte(CP_UTF8,
-                        0,
-                        text.data(),
-                        int(text.size()),
-                        result.data(),
-                        int(result.size()),
-                        nullptr,
-                        nullptr);
-    return result;
-}
 
 /// A running copy of standin under a file name of its own, in a directory of its own, since
 /// names that differ only in case are one file to the system.
@@ -31,7 +16,7 @@ struct Standin
 {
     Standin(const std::wstring &directory, const std::wstring &fileName)
         : copy(L"standin.exe", directory, fileName)
-        , name(utf8(fileName))
+        , name(platform::toUtf8(fileName))
     {
         ready = copy.copied() && process.start(copy.path(), {}) && process.readLine() == "ready";
     }
@@ -72,7 +57,7 @@ TEST_CASE(endsEveryProcessOfTheNameButTheCaller)
                                                start(L"Demo Suite " + id + L".exe"),
                                                start(L"D\u00e9mo Suite " + id + L".exe.bak")};
 
-    REQUIRE(caller->process.writeLine("end " + utf8(name)));
+    REQUIRE(caller->process.writeLine("end " + platform::toUtf8(name)));
     CHECK_EQUAL(caller->process.readLine().value_or("(nothing)"), "ended");
 
     for (const auto &standin : doomed)

@@ -3,34 +3,9 @@
 #include "CopiedProgram.h"
 #include "ProcessEnvironment.h"
 #include "TestHarness.h"
+#include "platform/WideString_win.h"
 
 #include <windows.h>
-
-namespace {
-
-std::string utf8(const std::wstring &text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8,
-                                         0,
-                                         text.data(),
-                                         int(text.size()),
-                                         nullptr,
-                                         0,
-                                         nullptr,
-                                         nullptr);
-    std::string result(size_t(size), '\0');
-    WideCharToMultiByte(CP_UTF8,
-                        0,
-                        text.data(),
-                        int(text.size()),
-                        result.data(),
-                        size,
-                        nullptr,
-                        nullptr);
-    return result;
-}
-
-} // namespace
 
 // UTF-8, without a trailing separator, wherever the program was copied to.
 TEST_CASE(executableDirectoryOfAMovedProgram)
@@ -42,7 +17,7 @@ TEST_CASE(executableDirectoryOfAMovedProgram)
     REQUIRE(helper.copied());
     ChildProcess whereami;
     REQUIRE(whereami.start(helper.path(), {}));
-    CHECK_EQUAL(whereami.readLine().value_or("(nothing)"), utf8(helper.directory()));
+    CHECK_EQUAL(whereami.readLine().value_or("(nothing)"), platform::toUtf8(helper.directory()));
     CHECK_EQUAL(whereami.waitForExit().value_or(STILL_ACTIVE), 0ul);
 }
 
