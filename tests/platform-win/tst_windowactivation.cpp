@@ -1,5 +1,6 @@
 // Bringing a window to the front by its handle: windows of this process and of another one.
 #include "ChildProcess.h"
+#include "PlainWindow.h"
 #include "TestHarness.h"
 #include "WindowActivation.h"
 
@@ -15,27 +16,8 @@ class TestWindow
 {
 public:
     TestWindow()
-    {
-        static const ATOM windowClass = [] {
-            WNDCLASSW description = {};
-            description.lpfnWndProc = DefWindowProcW;
-            description.hInstance = GetModuleHandleW(nullptr);
-            description.lpszClassName = L"ActivationTest";
-            return RegisterClassW(&description);
-        }();
-        m_window = CreateWindowExW(0,
-                                   reinterpret_cast<LPCWSTR>(std::uintptr_t(windowClass)),
-                                   L"Demo Suite Uninstall",
-                                   WS_OVERLAPPEDWINDOW,
-                                   CW_USEDEFAULT,
-                                   CW_USEDEFAULT,
-                                   320,
-                                   240,
-                                   nullptr,
-                                   nullptr,
-                                   GetModuleHandleW(nullptr),
-                                   nullptr);
-    }
+        : m_window(createPlainWindow(L"ActivationTest", DefWindowProcW))
+    {}
     ~TestWindow()
     {
         if (IsWindow(m_window))

@@ -1,5 +1,7 @@
 // windowowner: shows a top-level window, minimises it, prints its handle and serves its messages
 // until the window is closed.
+#include "PlainWindow.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <windows.h>
@@ -17,24 +19,7 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 int main()
 {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"WindowOwner";
-    if (!RegisterClassW(&windowClass))
-        return 1;
-    const HWND window = CreateWindowExW(0,
-                                        windowClass.lpszClassName,
-                                        L"Demo Suite Uninstall",
-                                        WS_OVERLAPPEDWINDOW,
-                                        CW_USEDEFAULT,
-                                        CW_USEDEFAULT,
-                                        320,
-                                        240,
-                                        nullptr,
-                                        nullptr,
-                                        windowClass.hInstance,
-                                        nullptr);
+    const HWND window = createPlainWindow(L"WindowOwner", procedure);
     if (!window)
         return 1;
     ShowWindow(window, SW_SHOW);
