@@ -27,6 +27,7 @@
 #include <QMovie>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPixmapCache>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
@@ -476,6 +477,11 @@ void Uninstall::keepPicturesInMemory()
         Log("error", 1, QStringLiteral("Uninstall pictures not kept in memory"));
         return;
     }
+    // The pictures decoded from disk are of no further use: let them go before the copies
+    // from memory are decoded, so that both are never held at once.
+    ui->discountBg->setStyleSheet(QString());
+    ui->purchaseImg->setStyleSheet(QString());
+    QPixmapCache::clear();
     applyOfferImages(m_pictures->inMemory(m_bannerPath), m_pictures->inMemory(m_promotionPath));
 }
 
