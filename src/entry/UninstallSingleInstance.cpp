@@ -23,22 +23,25 @@ UninstallSingleInstance::UninstallSingleInstance()
     const QString key = LmProductInfo::instance()->productName(QString())
                         + QStringLiteral("_uninstall");
     sharedMemory = new QSharedMemory(key, this);
-    if (!sharedMemory->create(segmentSize, QSharedMemory::ReadWrite)) {
-        if (sharedMemory->error() != QSharedMemory::AlreadyExists) {
-            runnable = false;
-            return;
-        }
-        sharedMemory->attach(QSharedMemory::ReadOnly);
-        m_readOnly = true;
-    }
     mutex = std::make_unique<platform::NamedLock>(key.toStdString());
-    // Only a lock that another wizard holds refuses the run; one that the system cannot create
-    // does not.
-    if (mutex->tryAcquire() != platform::NamedLock::Result::AlreadyExists)
+    // A lock that cannot be taken counts as held: two wizards must never both run.
+    const platform::NamedLock::Result lock = mutex->tryAcquire();
+    if (lock != platform::NamedLock::Result::Acquired) {
+        mutex.reset();
+        runnable = false;
+        if (lock == platform::NamedLock::Result::AlreadyExists
+            && sharedMemory->attach(QSharedMemory::ReadOnly))
+            activateRunningWizard();
+        return;
+    }
+    // The lock makes this the only wizard, so a segment left by one that was killed is taken over.
+    if (sharedMemory->create(segmentSize, QSharedMemory::ReadWrite))
+        return;
+    if (sharedMemory->error() == QSharedMemory::AlreadyExists
+        && sharedMemory->attach(QSharedMemory::ReadWrite))
         return;
     mutex.reset();
     runnable = false;
-    activateRunningWizard();
 }
 
 UninstallSingleInstance::~UninstallSingleInstance() = default;
@@ -67,7 +70,7 @@ void UninstallSingleInstance::setWindow(QWidget *newWindow)
         return;
     window = newWindow;
     const quint64 handle = newWindow ? quint64(newWindow->window()->winId()) : 0;
-    if (sharedMemory->data() && !m_readOnly)
+    if (sharedMemory->data())
         qToLittleEndian(handle, sharedMemory->data());
     sharedMemory->unlock();
 }

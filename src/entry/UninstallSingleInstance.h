@@ -33,5 +33,4 @@ private:
     std::unique_ptr<platform::NamedLock> mutex;
     QSharedMemory *sharedMemory = nullptr;
     QWidget *window = nullptr;
-    bool m_readOnly = false;
 };

@@ -34,5 +34,6 @@ void LmSingleInstance::release()
 
 bool LmSingleInstance::isAppRunnabled()
 {
-    return m_lock->tryAcquire() != platform::NamedLock::Result::AlreadyExists;
+    // A lock that cannot be taken counts as a running product.
+    return m_lock->tryAcquire() == platform::NamedLock::Result::Acquired;
 }

@@ -11,7 +11,7 @@ public:
     enum class Result {
         Acquired,      // this object now owns the lock
         AlreadyExists, // another owner holds it
-        Failed         // the system refused to create it
+        Failed         // the system refused to create it; callers count it as held
     };
 
     explicit NamedLock(std::string key);

@@ -1,28 +1,37 @@
 #include "NamedLock.h"
 
-#include <algorithm>
+#include "LockName.h"
+
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
 
+// Without a runtime directory, a folder that only the user's identity names: per-process
+// variables such as TMPDIR would let two processes of one user miss each other's lock.
+std::string privateLockDirectory()
+{
+    const std::string directory = "/tmp/uninstall-locks-" + std::to_string(::getuid());
+    if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST)
+        return {};
+    struct stat info = {};
+    if (::lstat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)
+        || info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
+        return {};
+    return directory;
+}
+
 std::string lockDirectory()
 {
     if (const char *runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime)
         return runtime;
-    if (const char *tmp = std::getenv("TMPDIR"); tmp && *tmp)
-        return tmp;
-    return "/tmp";
-}
-
-std::string lockFilePath(std::string key)
-{
-    std::replace(key.begin(), key.end(), '/', '_');
-    return lockDirectory() + "/" + key + ".lock";
+    return privateLockDirectory();
 }
 
 } // namespace
@@ -40,7 +49,11 @@ NamedLock::Result NamedLock::tryAcquire()
 {
     if (m_fd >= 0)
         return Result::Acquired;
-    const int fd = ::open(lockFilePath(m_key).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const std::string directory = lockDirectory();
+    if (directory.empty())
+        return Result::Failed;
+    const std::string path = directory + "/" + lockName(m_key) + ".lock";
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0)
         return Result::Failed;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {

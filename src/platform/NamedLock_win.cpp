@@ -1,5 +1,6 @@
 #include "NamedLock.h"
 
+#include "LockName.h"
 #include "WideString_win.h"
 
 #include <windows.h>
@@ -20,7 +21,7 @@ NamedLock::Result NamedLock::tryAcquire()
     if (m_handle)
         return Result::Acquired;
     // Initial ownership and no namespace prefix: the local namespace of the logon session.
-    HANDLE handle = CreateMutexW(nullptr, TRUE, toWide(m_key).c_str());
+    HANDLE handle = CreateMutexW(nullptr, TRUE, toWide(lockName(m_key)).c_str());
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         if (handle)
             CloseHandle(handle);

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <unistd.h>
 
 using platform::NamedLock;
 using Result = NamedLock::Result;
@@ -16,7 +17,7 @@ class TestNamedLock : public QObject
 
 private slots:
     void ownersInThisProcess();
-    void fallsBackToTemporaryDirectory();
+    void privateFolderWithoutRuntimeDirectory();
     void ownersInOtherProcesses();
     void productInstanceLock();
 
@@ -53,17 +54,35 @@ void TestNamedLock::ownersInThisProcess()
     QCOMPARE(second.tryAcquire(), Result::Acquired);
 }
 
-void TestNamedLock::fallsBackToTemporaryDirectory()
+// Without a runtime directory every process of the user meets in one private folder, whatever
+// its TMPDIR; a folder that others could write makes every lock count as held.
+void TestNamedLock::privateFolderWithoutRuntimeDirectory()
 {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", "");
+    qputenv("TMPDIR", QFile::encodeName(m_env.root()));
+    const QString key = QStringLiteral("fallback %1 ").arg(QCoreApplication::applicationPid())
+                        + QString(1024, QLatin1Char('n'));
+    QByteArray answer;
+    std::unique_ptr<QProcess> holder = startHolder(key, &answer);
     qputenv("TMPDIR", QFile::encodeName(m_env.installDir()));
-    NamedLock lock("fallback");
-    const Result result = lock.tryAcquire();
+    NamedLock lock(key.toStdString());
+    const Result whileHeld = lock.tryAcquire();
+    holder->kill();
+    holder->waitForFinished();
+    const QString folder = QStringLiteral("/tmp/uninstall-locks-%1").arg(::getuid());
+    const QFile::Permissions own = QFile(folder).permissions();
+    QFile(folder).setPermissions(own | QFile::WriteOther);
+    const Result whileOpen = lock.tryAcquire();
+    QFile(folder).setPermissions(own);
+    const Result afterwards = lock.tryAcquire();
     qputenv("XDG_RUNTIME_DIR", runtime);
     qunsetenv("TMPDIR");
-    QCOMPARE(result, Result::Acquired);
-    QVERIFY(QFile::exists(m_env.installDir() + "/fallback.lock"));
+    QCOMPARE(answer, "locked");
+    QCOMPARE(whileHeld, Result::AlreadyExists);
+    QCOMPARE(whileOpen, Result::Failed);
+    QCOMPARE(afterwards, Result::Acquired);
+    QVERIFY(QDir(m_env.installDir()).entryList({QStringLiteral("*.lock")}).isEmpty());
 }
 
 void TestNamedLock::ownersInOtherProcesses()
