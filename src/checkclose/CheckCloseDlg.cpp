@@ -40,7 +40,9 @@ void CheckCloseDlg::onKillPrograms()
                                + QString::fromStdString(platform::executableSuffix())};
     for (const QString &program : programs) {
         Log("debug", 1, QStringLiteral("kill program:") + program);
-        platform::terminateProcessesNamed(program.toStdString(), QCoreApplication::applicationPid());
+        platform::terminateProcessesNamed(program.toStdString(),
+                                          QCoreApplication::applicationDirPath().toStdString(),
+                                          QCoreApplication::applicationPid());
     }
     emit completeKill();
 }

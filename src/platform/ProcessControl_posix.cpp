@@ -6,8 +6,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <dirent.h>
-#include <fstream>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -20,24 +20,36 @@ std::string baseName(const std::string &path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The file name of the process's executable; from its command line when the executable link
-// cannot be read (another user's process), empty for kernel threads and zombies.
-std::string executableNameOf(const std::string &procDirectory)
+// The executable's path, empty when it cannot be read (another user's process, kernel threads).
+std::string executablePathOf(const std::string &procDirectory)
 {
     char target[PATH_MAX];
     const ssize_t length = ::readlink((procDirectory + "/exe").c_str(), target, sizeof(target));
-    if (length > 0) {
-        std::string path(target, size_t(length));
-        const std::string deleted = " (deleted)";
-        if (path.size() > deleted.size()
-            && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
-            path.resize(path.size() - deleted.size());
-        return baseName(path);
-    }
-    std::ifstream commandLine(procDirectory + "/cmdline", std::ios::binary);
-    std::string program;
-    std::getline(commandLine, program, '\0');
-    return baseName(program);
+    if (length <= 0)
+        return {};
+    std::string path(target, size_t(length));
+    const std::string deleted = " (deleted)";
+    if (path.size() > deleted.size()
+        && path.compare(path.size() - deleted.size(), deleted.size(), deleted) == 0)
+        path.resize(path.size() - deleted.size());
+    return path;
+}
+
+bool isOwnedByCurrentUser(const std::string &procDirectory)
+{
+    struct stat info = {};
+    return ::stat(procDirectory.c_str(), &info) == 0 && info.st_uid == ::getuid();
+}
+
+std::string canonicalDirectory(const std::string &path)
+{
+    char resolved[PATH_MAX];
+    if (path.empty() || !::realpath(path.c_str(), resolved))
+        return {};
+    std::string directory(resolved);
+    if (directory.back() != '/')
+        directory += '/';
+    return directory;
 }
 
 bool equalIgnoringCase(const std::string &left, const std::string &right)
@@ -63,17 +75,24 @@ struct CloseDirectory
 
 } // namespace
 
-void terminateProcessesNamed(const std::string &executableName, std::int64_t ownPid)
+void terminateProcessesNamed(const std::string &executableName,
+                             const std::string &installDirectory,
+                             std::int64_t ownPid)
 {
+    const std::string inside = canonicalDirectory(installDirectory);
     const std::unique_ptr<DIR, CloseDirectory> proc(::opendir("/proc"));
-    if (!proc || executableName.empty())
+    if (!proc || executableName.empty() || inside.empty())
         return;
     while (const dirent *entry = ::readdir(proc.get())) {
         const std::int64_t pid = processId(entry->d_name);
         if (pid == 0 || pid == ownPid)
             continue;
-        const std::string name = executableNameOf(std::string("/proc/") + entry->d_name);
-        if (equalIgnoringCase(name, executableName))
+        const std::string directory = std::string("/proc/") + entry->d_name;
+        if (!isOwnedByCurrentUser(directory))
+            continue;
+        const std::string path = executablePathOf(directory);
+        if (path.compare(0, inside.size(), inside) == 0
+            && equalIgnoringCase(baseName(path), executableName))
             ::kill(pid_t(pid), SIGKILL);
     }
 }

@@ -4,40 +4,120 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <tlhelp32.h>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
-void terminateIfNamed(const PROCESSENTRY32W &entry, const std::wstring &name, std::int64_t ownPid)
+struct CloseHandleDeleter
+{
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using Handle = std::unique_ptr<void, CloseHandleDeleter>;
+
+// The token user's SID of a process, empty when it cannot be read.
+std::vector<BYTE> userSidOf(HANDLE process)
+{
+    HANDLE rawToken = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &rawToken))
+        return {};
+    const Handle token(rawToken);
+    DWORD size = 0;
+    GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    if (size == 0 || !GetTokenInformation(token.get(), TokenUser, buffer.data(), size, &size))
+        return {};
+    const PSID sid = reinterpret_cast<TOKEN_USER *>(buffer.data())->User.Sid;
+    const DWORD length = GetLengthSid(sid);
+    const BYTE *bytes = static_cast<const BYTE *>(sid);
+    return std::vector<BYTE>(bytes, bytes + length);
+}
+
+std::wstring imagePathOf(HANDLE process)
+{
+    wchar_t path[32768];
+    DWORD length = DWORD(sizeof(path) / sizeof(path[0]));
+    if (!QueryFullProcessImageNameW(process, 0, path, &length))
+        return {};
+    return std::wstring(path, length);
+}
+
+std::wstring directoryPrefix(const std::string &directory)
+{
+    std::wstring prefix = toWide(directory);
+    for (wchar_t &c : prefix) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    if (!prefix.empty() && prefix.back() != L'\\')
+        prefix += L'\\';
+    return prefix;
+}
+
+bool startsWithIgnoringCase(const std::wstring &text, const std::wstring &prefix)
+{
+    return text.size() > prefix.size()
+           && CompareStringOrdinal(text.c_str(),
+                                   int(prefix.size()),
+                                   prefix.c_str(),
+                                   int(prefix.size()),
+                                   TRUE)
+                  == CSTR_EQUAL;
+}
+
+struct Scope
+{
+    std::wstring name;
+    std::wstring inside;
+    std::vector<BYTE> user;
+    DWORD session;
+    std::int64_t ownPid;
+};
+
+void terminateIfInScope(const PROCESSENTRY32W &entry, const Scope &scope)
 {
     // As the file system compares names: every letter without regard to case, not only ASCII
     // ones as the C runtime's comparison does.
-    if (CompareStringOrdinal(entry.szExeFile, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL)
+    if (std::int64_t(entry.th32ProcessID) == scope.ownPid
+        || CompareStringOrdinal(entry.szExeFile, -1, scope.name.c_str(), -1, TRUE) != CSTR_EQUAL)
         return;
-    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
-    if (!process)
+    DWORD session = 0;
+    if (!ProcessIdToSessionId(entry.th32ProcessID, &session) || session != scope.session)
         return;
-    if (std::int64_t(entry.th32ProcessID) != ownPid)
-        TerminateProcess(process, 0);
-    CloseHandle(process);
+    const Handle process(OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,
+                                     FALSE,
+                                     entry.th32ProcessID));
+    if (!process || userSidOf(process.get()) != scope.user
+        || !startsWithIgnoringCase(imagePathOf(process.get()), scope.inside))
+        return;
+    TerminateProcess(process.get(), 0);
 }
 
 } // namespace
 
-void terminateProcessesNamed(const std::string &executableName, std::int64_t ownPid)
+void terminateProcessesNamed(const std::string &executableName,
+                             const std::string &installDirectory,
+                             std::int64_t ownPid)
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
+    Scope scope{toWide(executableName),
+                directoryPrefix(installDirectory),
+                userSidOf(GetCurrentProcess()),
+                0,
+                ownPid};
+    if (scope.user.empty() || scope.inside.size() < 2
+        || !ProcessIdToSessionId(GetCurrentProcessId(), &scope.session))
         return;
-    const std::wstring name = toWide(executableName);
+    const Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (snapshot.get() == INVALID_HANDLE_VALUE)
+        return;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(PROCESSENTRY32W);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more;
-         more = Process32NextW(snapshot, &entry))
-        terminateIfNamed(entry, name, ownPid);
-    CloseHandle(snapshot);
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry))
+        terminateIfInScope(entry, scope);
 }
 
 } // namespace platform

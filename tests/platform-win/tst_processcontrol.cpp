@@ -37,14 +37,15 @@ struct Standin
 
 } // namespace
 
-TEST_CASE(endsEveryProcessOfTheNameButTheCaller)
+TEST_CASE(endsTheProcessesOfTheNameInsideTheInstallationButTheCaller)
 {
     const std::wstring id = std::to_wstring(GetCurrentProcessId());
     const std::wstring parent = CopiedProgram::temporaryDirectory() + L"\\processcontrol " + id;
     const std::wstring name = L"D\u00e9mo Suite " + id + L".exe";
     int directories = 0;
-    const auto start = [&](const std::wstring &fileName) {
-        auto standin = std::make_unique<Standin>(parent + L'\\' + std::to_wstring(++directories),
+    const auto start = [&](const std::wstring &fileName, const std::wstring &folder = {}) {
+        auto standin = std::make_unique<Standin>((folder.empty() ? parent : folder) + L'\\'
+                                                     + std::to_wstring(++directories),
                                                  fileName);
         CHECK_ABOUT(standin->ready, standin->name);
         return standin;
@@ -55,7 +56,8 @@ TEST_CASE(endsEveryProcessOfTheNameButTheCaller)
                                                start(L"d\u00e9mo suite " + id + L".exe")};
     const std::unique_ptr<Standin> spared[] = {start(L"D\u00e9mo Suite " + id + L" Tool.exe"),
                                                start(L"Demo Suite " + id + L".exe"),
-                                               start(L"D\u00e9mo Suite " + id + L".exe.bak")};
+                                               start(L"D\u00e9mo Suite " + id + L".exe.bak"),
+                                               start(name, parent + L" elsewhere")};
 
     REQUIRE(caller->process.writeLine("end " + platform::toUtf8(name)));
     CHECK_EQUAL(caller->process.readLine().value_or("(nothing)"), "ended");

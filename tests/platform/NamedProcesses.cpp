@@ -32,7 +32,9 @@ QProcess *NamedProcesses::start(const QString &program,
 
 QProcess *NamedProcesses::startHolder(const QString &lockholder, const QString &fileName)
 {
-    QProcess *process = start(lockholder, fileName, {QStringLiteral("holder %1").arg(m_started)});
+    QProcess *process = start(lockholder,
+                              fileName,
+                              {QStringLiteral("holder %1 %2").arg(m_directory).arg(m_started)});
     return nextLine(process) == "locked" ? process : nullptr;
 }
 
