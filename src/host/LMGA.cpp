@@ -1,9 +1,8 @@
 #include "LMGA.h"
 
+#include "RotatingFile.h"
+
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
@@ -21,10 +20,17 @@ QString LMGA::usageFileName()
            + QStringLiteral("/usage.jsonl");
 }
 
-// Events are written as they happen, so the service has no state to switch.
-void LMGA::startService(int, const QString &) {}
+void LMGA::startService(int, const QString &)
+{
+    QMutexLocker locker(&m_mutex);
+    m_running = true;
+}
 
-void LMGA::stopService() {}
+void LMGA::stopService()
+{
+    QMutexLocker locker(&m_mutex);
+    m_running = false;
+}
 
 void LMGA::startOneceTimeCheck() {}
 
@@ -39,11 +45,10 @@ void LMGA::CEIP(
         {QStringLiteral("label"), label},
         {QStringLiteral("value"), value},
     };
-    const QString fileName = usageFileName();
     QMutexLocker locker(&m_mutex);
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!m_running)
         return;
-    file.write(QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n');
+    RotatingFile file;
+    if (file.open(usageFileName()))
+        file.append(QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n');
 }

@@ -14,7 +14,7 @@ public:
     void startService(int mode, const QString &category);
     void stopService();
     void startOneceTimeCheck();
-    // Safe from any thread.
+    // Safe from any thread; records only while the service runs.
     void CEIP(const QString &category,
               const QString &action,
               CEIPType type,
@@ -26,4 +26,5 @@ public:
 private:
     LMGA() = default;
     QMutex m_mutex;
+    bool m_running = false;
 };

@@ -1,9 +1,8 @@
 #include "Utility.h"
 
+#include "RotatingFile.h"
+
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QThread>
@@ -13,7 +12,7 @@ namespace {
 struct LogState
 {
     QMutex mutex;
-    QFile file;
+    RotatingFile file;
     int level = 0;
 };
 
@@ -40,11 +39,8 @@ void SetLogfile(const std::string &path)
     QMutexLocker locker(&state.mutex);
     state.file.close();
     const QString fileName = QString::fromStdString(path);
-    if (fileName.isEmpty())
-        return;
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    state.file.setFileName(fileName);
-    state.file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (!fileName.isEmpty())
+        state.file.open(fileName);
 }
 
 void SetLogLevel(int level)
@@ -66,6 +62,5 @@ void Log(const char *level, int module, const QString &text)
         return;
     const QByteArray line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + '\t'
                             + levelName + '\t' + threadTag() + '\t' + text.toUtf8() + '\n';
-    state.file.write(line);
-    state.file.flush();
+    state.file.append(line);
 }

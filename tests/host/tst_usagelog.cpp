@@ -18,6 +18,7 @@ private slots:
     void init();
     void eventsAndLinesFromSeveralThreads();
     void levelOneKeepsOnlyErrors();
+    void boundedAndSilentAfterStop();
 
 private:
     TestEnvironment m_env;
@@ -104,6 +105,30 @@ void TestUsageLog::levelOneKeepsOnlyErrors()
     SetLogLevel(0);
     Log("debug", 1, "shown");
     QCOMPARE(m_env.logTexts(), QStringList({"NetworkError error: refused", "shown"}));
+}
+
+// Each file is moved aside once at its limit, one older copy kept; no event after the stop.
+void TestUsageLog::boundedAndSilentAfterStop()
+{
+    const QString line(1000, QLatin1Char('x'));
+    constexpr int calls = 1200;
+    for (int call = 0; call < calls; ++call) {
+        Log("debug", 1, line);
+        LMGA::instance()->CEIP("uninstall", "action", LMGA::Event, line, call);
+    }
+    LMGA::instance()->stopService();
+    LMGA::instance()->CEIP("uninstall", "action", LMGA::Event, "after the stop", 0);
+    LMGA::instance()->startService(4, "uninstall");
+
+    for (const QString &fileName : {m_env.logFile(), LMGA::usageFileName()}) {
+        QFile current(fileName), older(fileName + ".1");
+        QVERIFY(current.open(QIODevice::ReadOnly) && older.open(QIODevice::ReadOnly));
+        QVERIFY(current.size() <= 1024 * 1024 && older.size() <= 1024 * 1024);
+        const QByteArray text = older.readAll() + current.readAll();
+        QCOMPARE(text.count('\n'), calls);
+        QVERIFY(text.endsWith(line.toUtf8() + '\n') || text.endsWith(",\"value\":1199}\n"));
+        QVERIFY(!text.contains("after the stop"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUsageLog)

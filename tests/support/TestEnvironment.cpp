@@ -58,6 +58,7 @@ TestEnvironment::TestEnvironment()
     writeProductIni();
     SetLogfile(logFile().toStdString());
     SetLogLevel(0);
+    LMGA::instance()->startService(4, QStringLiteral("uninstall"));
 }
 
 QString TestEnvironment::root() const
