@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QStandardPaths>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -105,6 +106,12 @@ int applicationFontPointSize(double zoomDpi, double baseDpi)
 
 int runWizard(int argc, char **argv)
 {
+    // Without a usable product identity there is no log, lock or installation to trust.
+    const QString unusable = LmProductInfo::instance()->unusableReason();
+    if (!unusable.isEmpty()) {
+        std::fprintf(stderr, "uninstall refused: %s\n", qUtf8Printable(unusable));
+        return 0;
+    }
     initLogFile();
     debug("InitFramework!");
     if (!Framework::init(0, argc, argv)) {

@@ -31,12 +31,28 @@ LmProductInfo *LmProductInfo::instance()
 void LmProductInfo::load(const QString &iniFileName)
 {
     m_ini = ProductIni::load(iniFileName);
+    m_iniFileName = iniFileName;
     m_installDirectory = QFileInfo(iniFileName).absolutePath();
 }
 
 QString LmProductInfo::installDirectory() const
 {
     return m_installDirectory;
+}
+
+QString LmProductInfo::unusableReason() const
+{
+    // Every value names files, locks or addresses; none of them is legitimately this long.
+    constexpr int longestValue = 1024;
+    if (!m_ini.isLoaded())
+        return QStringLiteral("cannot read ") + m_iniFileName;
+    if (productName(QString()).isEmpty())
+        return m_iniFileName + QStringLiteral(" names no product ([Product] Name)");
+    const QString overlong = m_ini.overlongEntry(longestValue);
+    if (!overlong.isEmpty())
+        return m_iniFileName + QStringLiteral(": the value of ") + overlong
+               + QStringLiteral(" is longer than %1 characters").arg(longestValue);
+    return QString();
 }
 
 QString LmProductInfo::product(const QString &key) const

@@ -13,6 +13,8 @@ public:
     // Reads another product.ini; the installation directory becomes that file's directory.
     void load(const QString &iniFileName);
     QString installDirectory() const;
+    // Why the product cannot be uninstalled with this file, or empty when it can.
+    QString unusableReason() const;
 
     QString productName(const QString &language) const;
     QString productVersion(const QString &language) const;
@@ -33,5 +35,6 @@ private:
     QString product(const QString &key) const;
 
     ProductIni m_ini;
+    QString m_iniFileName;
     QString m_installDirectory;
 };

@@ -39,7 +39,18 @@ ProductIni ProductIni::load(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return ProductIni();
-    return parse(file.readAll());
+    ProductIni ini = parse(file.readAll());
+    ini.m_loaded = file.error() == QFileDevice::NoError;
+    return ini;
+}
+
+QString ProductIni::overlongEntry(int maxLength) const
+{
+    for (auto entry = m_values.cbegin(); entry != m_values.cend(); ++entry) {
+        if (entry.value().size() > maxLength)
+            return entry.key();
+    }
+    return QString();
 }
 
 QString ProductIni::value(const QString &group, const QString &key) const

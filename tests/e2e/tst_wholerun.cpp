@@ -237,23 +237,42 @@ void TestWholeRun::cancelFromEachPage()
 void TestWholeRun::refusedStarts_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("no switch") << QStringList();
-    QTest::newRow("upper case") << QStringList{QStringLiteral("-START_UNINSTALL")};
-    QTest::newRow("trailing blank") << QStringList{QStringLiteral("-start_uninstall ")};
-    QTest::newRow("second argument") << QStringList{QStringLiteral("/S"), startSwitch};
+    QTest::addColumn<QByteArray>("productIni"); // "-" keeps the laid-out one, "!" removes it
+    const QStringList started{startSwitch};
+    QTest::newRow("no switch") << QStringList() << QByteArray("-");
+    QTest::newRow("upper case") << QStringList{QStringLiteral("-START_UNINSTALL")}
+                                << QByteArray("-");
+    QTest::newRow("trailing blank")
+        << QStringList{QStringLiteral("-start_uninstall ")} << QByteArray("-");
+    QTest::newRow("second argument")
+        << QStringList{QStringLiteral("/S"), startSwitch} << QByteArray("-");
+    QTest::newRow("product.ini missing") << started << QByteArray("!");
+    QTest::newRow("product.ini empty") << started << QByteArray();
+    QTest::newRow("product.ini garbage") << started << QByteArray::fromHex("00ff5b5b3d0a3d3d5d1b");
+    QTest::newRow("no product name") << started << QByteArray("[Product]\nBrand=Example\n");
+    QTest::newRow("value of 1 MiB")
+        << started << "[Product]\nName=Demo Suite\nBrand=" + QByteArray(1 << 20, 'x');
 }
 
+// Nothing is removed and no run is recorded.
 void TestWholeRun::refusedStarts()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, productIni);
     WholeRun run;
     run.layOut();
+    const QString iniFile = run.installDir() + QStringLiteral("/product.ini");
+    if (productIni == "!")
+        QVERIFY(QFile::remove(iniFile));
+    else if (productIni != "-") {
+        QFile file(iniFile);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(productIni), qint64(productIni.size()));
+    }
     const QStringList before = run.productFiles();
     QCOMPARE(run.run(arguments, WholeRun::throughToTheEnd(), 20000), 0);
     QCOMPARE(run.productFiles(), before);
-    QVERIFY(WholeRun::inOrder(run.logTexts(),
-                              {"InitFramework!", "uninstallTest is true", "quit uninstall"}));
-    QVERIFY(!run.logTexts().contains(QStringLiteral("ceipg init!")));
+    QCOMPARE(run.usageEvents(), QStringList());
 }
 
 void TestWholeRun::testModeNeverCompletes_data()
