@@ -41,7 +41,7 @@ void CheckCloseDlg::onKillPrograms()
     for (const QString &program : programs) {
         Log("debug", 1, QStringLiteral("kill program:") + program);
         platform::terminateProcessesNamed(program.toStdString(),
-                                          QCoreApplication::applicationDirPath().toStdString(),
+                                          LmProductInfo::instance()->installDirectory().toStdString(),
                                           QCoreApplication::applicationPid());
     }
     emit completeKill();

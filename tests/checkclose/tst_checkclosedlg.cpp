@@ -31,7 +31,7 @@ private:
 
     TestEnvironment m_env;
     QString m_product;
-    NamedProcesses m_processes{m_env.root() + QStringLiteral("/bin")};
+    NamedProcesses m_processes{m_env.installDir() + QStringLiteral("/bin")};
     std::unique_ptr<QWidget> m_parent;
     CheckCloseDlg *m_dialog = nullptr;
 };

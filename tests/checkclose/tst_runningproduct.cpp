@@ -35,7 +35,7 @@ private:
 
     TestEnvironment m_env;
     QString m_product;
-    NamedProcesses m_processes{m_env.root() + QStringLiteral("/bin")};
+    NamedProcesses m_processes{m_env.installDir() + QStringLiteral("/bin")};
     WindowDriver m_driver;
 };
 

@@ -27,7 +27,7 @@ private slots:
     void productsRunSideBySide();
     void startAfterTheFirstEnded();
     void startBeforeTheWindowIsPublished();
-    void segmentWithoutLockIsOnlyRead();
+    void segmentLeftWithoutLockIsTakenOver();
     void handleOfNoWindowIsIgnored();
     void simultaneousStarts();
 
@@ -206,17 +206,19 @@ void TestSingleInstance::startBeforeTheWindowIsPublished()
         QCOMPARE(requests(), activation(first.window));
 }
 
-// A wizard that is just ending still has its segment but no longer its lock.
-void TestSingleInstance::segmentWithoutLockIsOnlyRead()
+// A segment without its lock is what a killed wizard leaves: the next one takes it over, so that
+// a third start still finds the running wizard's window.
+void TestSingleInstance::segmentLeftWithoutLockIsTakenOver()
 {
     QSharedMemory leftOver(m_product + QStringLiteral("_uninstall"));
     QVERIFY(leftOver.create(64));
     const Probe &first = start(m_ini);
     QVERIFY(first.runnable);
     QVERIFY(first.window != 0);
-    QCOMPARE(published(m_product), quint64(0));
+    QCOMPARE(published(m_product), first.window);
     QVERIFY(!start(m_ini).runnable);
-    QVERIFY(requests().isEmpty());
+    if (m_display.isValid())
+        QCOMPARE(requests(), activation(first.window));
 }
 
 // A wizard whose window is gone, or a segment with garbage: refused all the same.

@@ -2,7 +2,7 @@
 // ends the processes with that executable file name inside the folder above its own (never
 // itself) and prints "ended"; prints "bye" when its input closes.
 #include "ProcessControl.h"
-#include "platform/WideString_win.h"
+#include "WideString_win.h"
 
 #include <cstdio>
 #include <iostream>
