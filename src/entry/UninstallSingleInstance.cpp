@@ -1,6 +1,7 @@
 #include "entry/UninstallSingleInstance.h"
 
 #include "LmProductInfo.h"
+#include "LockName.h"
 #include "NamedLock.h"
 #include "WindowActivation.h"
 
@@ -20,10 +21,11 @@ constexpr int segmentSize = 64;
 
 UninstallSingleInstance::UninstallSingleInstance()
 {
-    const QString key = LmProductInfo::instance()->productName(QString())
-                        + QStringLiteral("_uninstall");
-    sharedMemory = new QSharedMemory(key, this);
-    mutex = std::make_unique<platform::NamedLock>(key.toStdString());
+    const QString name = LmProductInfo::instance()->productName(QString());
+    const std::string key = name.toStdString() + "_uninstall";
+    // The system names the segment after its key too, within the same limits as the lock.
+    sharedMemory = new QSharedMemory(QString::fromStdString(platform::lockName(key)), this);
+    mutex = std::make_unique<platform::NamedLock>(key);
     // A lock that cannot be taken counts as held: two wizards must never both run.
     const platform::NamedLock::Result lock = mutex->tryAcquire();
     if (lock != platform::NamedLock::Result::Acquired) {
