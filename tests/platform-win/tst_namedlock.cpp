@@ -101,12 +101,15 @@ TEST_CASE(ownerInAnotherProcess)
     CHECK_EQUAL(lock.tryAcquire(), Result::Acquired);
 }
 
-// A refusal by the system is not another owner: callers let such a run go ahead.
-TEST_CASE(systemRefusalIsNoOwner)
+// Names the system would refuse (a backslash, past MAX_PATH) are made into ones it takes; a
+// name taken by another kind of object is a refusal, which callers count as held.
+TEST_CASE(unusualNamesAndSystemRefusal)
 {
     NamedLock slashed(uniqueKey("Example\\Demo"));
-    CHECK_EQUAL(slashed.tryAcquire(), Result::Failed);
-    CHECK(!slashed.isHeld());
+    CHECK_EQUAL(slashed.tryAcquire(), Result::Acquired);
+    NamedLock longName(uniqueKey(std::string(1024, 'n')));
+    CHECK_EQUAL(longName.tryAcquire(), Result::Acquired);
+    CHECK_EQUAL(NamedLock(longName.key()).tryAcquire(), Result::AlreadyExists);
 
     const std::string key = uniqueKey("Demo Suite_event");
     HANDLE event = CreateEventW(nullptr, FALSE, FALSE, wide(key).c_str());
