@@ -14,7 +14,7 @@ QString UserIdentifier::obtain(platform::UserRegistry &registry,
                                const UuidSource &newUuid)
 {
     return QString::fromStdString(
-        IdentifierRecord::obtain(registry, keyPath(productGuid).toStdString(), newUuid));
+        platform::IdentifierRecord::obtain(registry, keyPath(productGuid).toStdString(), newUuid));
 }
 
 QString UserIdentifier::keyPath(const QString &productGuid)

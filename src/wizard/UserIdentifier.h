@@ -1,7 +1,7 @@
 // The identifier of the user's installation that every feedback report carries.
 #pragma once
 
-#include "wizard/IdentifierRecord.h"
+#include "IdentifierRecord.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 class UserIdentifier
 {
 public:
-    using UuidSource = IdentifierRecord::UuidSource;
+    using UuidSource = platform::IdentifierRecord::UuidSource;
 
     static QString forCurrentUser(const QString &productGuid);
     static QString obtain(platform::UserRegistry &registry,

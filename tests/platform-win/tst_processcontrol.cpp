@@ -3,7 +3,7 @@
 #include "ChildProcess.h"
 #include "CopiedProgram.h"
 #include "TestHarness.h"
-#include "platform/WideString_win.h"
+#include "WideString_win.h"
 
 #include <memory>
 #include <windows.h>

@@ -3,7 +3,7 @@
 #include "CopiedProgram.h"
 #include "ProcessEnvironment.h"
 #include "TestHarness.h"
-#include "platform/WideString_win.h"
+#include "WideString_win.h"
 
 #include <windows.h>
 

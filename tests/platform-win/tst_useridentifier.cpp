@@ -1,9 +1,9 @@
 // The user identifier in the real registry: the registry backend, and the identifier's record
 // kept under the product's class key through it.
+#include "IdentifierRecord.h"
 #include "TestHarness.h"
 #include "UserRegistry.h"
 #include "Uuid.h"
-#include "wizard/IdentifierRecord.h"
 
 #include <cstring>
 #include <string>
@@ -188,15 +188,15 @@ TEST_CASE(identifierStoredOnceThenRead)
 {
     const ScratchKey scratch;
     RecordingRegistry registry;
-    const std::string first = IdentifierRecord::obtain(registry,
-                                                       scratch.path(),
-                                                       platform::createUuid);
+    const std::string first = platform::IdentifierRecord::obtain(registry,
+                                                                 scratch.path(),
+                                                                 platform::createUuid);
     CHECK(isBracedLowerCaseUuid(first));
     CHECK_EQUAL(registry.writes, 1);
     // Kept in the 64-bit view of the registry, as REG_SZ of 38 characters and the zero.
     CHECK(scratch.value(valueName) == std::make_pair(DWORD(REG_SZ), withZero(first)));
 
-    CHECK_EQUAL(IdentifierRecord::obtain(registry, scratch.path(), fixedUuid), first);
+    CHECK_EQUAL(platform::IdentifierRecord::obtain(registry, scratch.path(), fixedUuid), first);
     CHECK_EQUAL(registry.writes, 1);
     CHECK(scratch.value(valueName).second == withZero(first));
 }
@@ -219,7 +219,8 @@ TEST_CASE(unusableValuesAreReplaced)
         const ScratchKey scratch;
         REQUIRE(scratch.set(valueName, stored.type, stored.data.data(), DWORD(stored.data.size())));
         RecordingRegistry registry;
-        CHECK_EQUAL(IdentifierRecord::obtain(registry, scratch.path(), fixedUuid), fixedText);
+        CHECK_EQUAL(platform::IdentifierRecord::obtain(registry, scratch.path(), fixedUuid),
+                    fixedText);
         CHECK_EQUAL(registry.writes, 1);
         CHECK(scratch.value(valueName) == std::make_pair(DWORD(REG_SZ), withZero(fixedText)));
     }
@@ -230,7 +231,7 @@ TEST_CASE(unusableValuesAreReplaced)
         const ScratchKey scratch;
         REQUIRE(scratch.setString(valueName, text));
         RecordingRegistry registry;
-        CHECK_EQUAL(IdentifierRecord::obtain(registry, scratch.path(), fixedUuid), text);
+        CHECK_EQUAL(platform::IdentifierRecord::obtain(registry, scratch.path(), fixedUuid), text);
         CHECK_EQUAL(registry.writes, 0);
     }
 }
@@ -239,13 +240,13 @@ TEST_CASE(nullIdentifierIsNeverStored)
 {
     const ScratchKey scratch;
     RecordingRegistry registry;
-    CHECK_EQUAL(IdentifierRecord::obtain(registry, scratch.path(), nullUuid),
+    CHECK_EQUAL(platform::IdentifierRecord::obtain(registry, scratch.path(), nullUuid),
                 "{00000000-0000-0000-0000-000000000000}");
     CHECK_EQUAL(registry.writes, 0);
     CHECK(scratch.exists());
     CHECK_EQUAL(scratch.value(valueName).first, DWORD(REG_NONE));
 
-    CHECK_EQUAL(IdentifierRecord::obtain(registry, scratch.path(), fixedUuid), fixedText);
+    CHECK_EQUAL(platform::IdentifierRecord::obtain(registry, scratch.path(), fixedUuid), fixedText);
     CHECK(scratch.value(valueName).second == withZero(fixedText));
 }
 

@@ -1,28 +1,30 @@
-#include "wizard/IdentifierRecord.h"
+#include "IdentifierRecord.h"
 
 #include <cstdio>
 #include <cstring>
+
+namespace platform {
 
 namespace {
 
 const char valueName[] = "CEIPIdentifier";
 constexpr std::size_t bufferSize = 39; // a braced UUID and its terminating zero
 
-bool isString(const platform::RegistryQuery &query)
+bool isString(const RegistryQuery &query)
 {
-    return query.ok && query.type == platform::RegistryType::String;
+    return query.ok && query.type == RegistryType::String;
 }
 
 // The length of the stored value, 0 when there is none that can be used.
-std::size_t readStored(platform::UserRegistry &registry,
-                       platform::RegistryKey &key,
+std::size_t readStored(UserRegistry &registry,
+                       RegistryKey &key,
                        const std::string &path,
                        char *buffer)
 {
-    platform::RegistryQuery query = key.query(valueName, buffer, bufferSize);
+    RegistryQuery query = key.query(valueName, buffer, bufferSize);
     if (!isString(query)) {
         // A 32-bit process may still find it in its own view of the registry.
-        const std::unique_ptr<platform::RegistryKey> readOnly = registry.openKey(path);
+        const std::unique_ptr<RegistryKey> readOnly = registry.openKey(path);
         if (!readOnly)
             return 0;
         query = readOnly->query(valueName, buffer, bufferSize);
@@ -32,7 +34,7 @@ std::size_t readStored(platform::UserRegistry &registry,
     return query.length;
 }
 
-void format(const platform::Uuid &uuid, char *buffer)
+void format(const Uuid &uuid, char *buffer)
 {
     std::snprintf(buffer,
                   bufferSize,
@@ -51,11 +53,9 @@ void format(const platform::Uuid &uuid, char *buffer)
 }
 
 // A null UUID serves this run but is never kept, so a later run gets a real one.
-std::size_t makeNew(platform::RegistryKey &key,
-                    const IdentifierRecord::UuidSource &newUuid,
-                    char *buffer)
+std::size_t makeNew(RegistryKey &key, const IdentifierRecord::UuidSource &newUuid, char *buffer)
 {
-    const platform::Uuid uuid = newUuid();
+    const Uuid uuid = newUuid();
     format(uuid, buffer);
     if (!uuid.isNull())
         key.setString(valueName, buffer, bufferSize);
@@ -64,13 +64,13 @@ std::size_t makeNew(platform::RegistryKey &key,
 
 } // namespace
 
-std::string IdentifierRecord::obtain(platform::UserRegistry &registry,
+std::string IdentifierRecord::obtain(UserRegistry &registry,
                                      const std::string &keyPath,
                                      const UuidSource &newUuid)
 {
     char buffer[bufferSize] = {};
     std::size_t length = 0;
-    if (const std::unique_ptr<platform::RegistryKey> key = registry.createKey(keyPath)) {
+    if (const std::unique_ptr<RegistryKey> key = registry.createKey(keyPath)) {
         length = readStored(registry, *key, keyPath, buffer);
         if (length == 0)
             length = makeNew(*key, newUuid, buffer);
@@ -81,3 +81,5 @@ std::string IdentifierRecord::obtain(platform::UserRegistry &registry,
     }
     return std::string(buffer, strnlen(buffer, length));
 }
+
+} // namespace platform

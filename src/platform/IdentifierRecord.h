@@ -8,14 +8,18 @@
 #include <functional>
 #include <string>
 
+namespace platform {
+
 class IdentifierRecord
 {
 public:
-    using UuidSource = std::function<platform::Uuid()>;
+    using UuidSource = std::function<Uuid()>;
 
     // Reads the identifier stored under keyPath, or makes a new braced lower-case UUID and
     // stores it there for later runs.
-    static std::string obtain(platform::UserRegistry &registry,
+    static std::string obtain(UserRegistry &registry,
                               const std::string &keyPath,
                               const UuidSource &newUuid);
 };
+
+} // namespace platform
