@@ -67,24 +67,27 @@ void applyAboutIconSetting()
         Framework::setAboutIcnShow(false);
 }
 
-QFont applicationFont()
+QString installedFamily(const QString &family)
+{
+    return !family.isEmpty() && isFontFamilyInstalled(family) ? family : QString();
+}
+
+// The language's own family first, so that its script is drawn as the kit intends; then the
+// product's family, then the English one.
+QFont applicationFont(const QString &language)
 {
     QFont font = QApplication::font();
     const LmProductInfo *product = LmProductInfo::instance();
-    const QString family = product->extendParam(QStringLiteral("fontFamily"), QString());
-    if (!family.isEmpty()) {
-        QString chosen;
-        if (isFontFamilyInstalled(family)) {
-            chosen = family;
-        } else {
-            const QString english = product->extendParam(QStringLiteral("fontFamily"),
-                                                         QStringLiteral("en"));
-            if (isFontFamilyInstalled(english))
-                chosen = english;
-        }
-        if (!chosen.isEmpty())
-            font = QFont(chosen, -1, -1, false);
+    const QString key = QStringLiteral("fontFamily");
+    QString chosen = installedFamily(product->extendParam(key, language));
+    const QString general = product->extendParam(key, QString());
+    if (chosen.isEmpty() && !general.isEmpty()) {
+        chosen = installedFamily(general);
+        if (chosen.isEmpty())
+            chosen = installedFamily(product->extendParam(key, QStringLiteral("en")));
     }
+    if (!chosen.isEmpty())
+        font = QFont(chosen, -1, -1, false);
     font.setPointSize(
         applicationFontPointSize(LmResourceMgr::getZoomDPI(), LmResourceMgr::getBaseZoomDPI()));
     return font;
@@ -151,7 +154,7 @@ int runWizard(int argc, char **argv)
     debug("change CurrentLanguage!");
     LmResourceMgr::instance()->setCurrentLanguage(language);
     applyAboutIconSetting();
-    const QFont font = applicationFont();
+    const QFont font = applicationFont(language);
     debug("font setting!");
     QApplication::setFont(font);
 
