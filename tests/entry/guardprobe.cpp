@@ -1,12 +1,9 @@
-// guardprobe <product.ini> [--late | --wizard]
+// guardprobe <product.ini> [--late]
 // Asks the wizard guard of that product whether this process may run and prints "runnable=1"
 // or "runnable=0"; a refused probe ends at once. A runnable one publishes a window
-// ("published=<handle>") at once, or with --late when it reads "publish" on stdin, and keeps
-// the guard until stdin closes. --wizard runs the whole start-up instead and prints
-// "result=<main_entry's result>".
+// ("published=<handle>") unless --late, and keeps the guard until stdin closes.
 #include "LmProductInfo.h"
 #include "entry/UninstallSingleInstance.h"
-#include "entry/WizardMain.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -33,21 +30,15 @@ int runGuard(bool late)
         return 0;
     }
     QWidget window;
-    const auto publish = [guard, &window] {
+    if (!late) {
         guard->setWindow(&window);
-        QCoreApplication::processEvents(); // the window reaches the display server
         print("published=" + QByteArray::number(quint64(window.winId())));
-    };
-    if (!late)
-        publish();
+    }
     QSocketNotifier notifier(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &window, [&publish] {
+    QObject::connect(&notifier, &QSocketNotifier::activated, &window, [] {
         char received[256];
-        const ssize_t size = ::read(STDIN_FILENO, received, sizeof(received));
-        if (size <= 0)
+        if (::read(STDIN_FILENO, received, sizeof(received)) <= 0)
             QCoreApplication::quit();
-        else if (QByteArray(received, int(size)).contains("publish"))
-            publish();
     });
     QApplication::exec();
     UninstallSingleInstance::releaseInstance();
@@ -61,11 +52,6 @@ int main(int argc, char **argv)
     if (argc < 2)
         return 2;
     LmProductInfo::instance()->load(QString::fromLocal8Bit(argv[1]));
-    if (argc > 2 && std::strcmp(argv[2], "--wizard") == 0) {
-        const int result = runWizard(argc, argv);
-        print("result=" + QByteArray::number(result));
-        return 0;
-    }
     QApplication application(argc, argv);
     return runGuard(argc > 2 && std::strcmp(argv[2], "--late") == 0);
 }

@@ -1,8 +1,6 @@
-// The wizard guard between real processes (guardprobe), on a private X server when there is
-// one, where this test stands in for the window manager and sees which window gets activated.
-#include "NamedLock.h"
+// The wizard guard between real processes (guardprobe): one wizard per product, whatever the
+// order, the timing or the way an earlier one ended.
 #include "NamedProcesses.h"
-#include "TestDisplay.h"
 #include "TestEnvironment.h"
 
 #include <QProcess>
@@ -13,8 +11,6 @@
 #include <deque>
 #include <memory>
 
-using Request = TestDisplay::Request;
-
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
@@ -22,110 +18,68 @@ class TestSingleInstance : public QObject
 private slots:
     void initTestCase();
     void cleanup();
-
-    void secondStartActivatesTheFirst();
-    void productsRunSideBySide();
-    void startAfterTheFirstEnded();
-    void startBeforeTheWindowIsPublished();
-    void segmentLeftWithoutLockIsTakenOver();
-    void handleOfNoWindowIsIgnored();
+    void oneWizardPerProduct();
+    void killedWizardLeavesNothingBehind();
     void simultaneousStarts();
 
 private:
-    struct Probe
-    {
-        std::unique_ptr<QProcess> process;
-        bool runnable = false;
-        quint64 window = 0;
-    };
-
-    QString writeProduct(const QString &name);
-    QProcess *launch(const QString &ini, const QString &mode);
-    Probe &start(const QString &ini, const QString &mode = {});
-    static QByteArray readValue(QProcess *process, const QByteArray &key);
-    quint64 published(const QString &product) const;
-    QStringList requests();
-    static QStringList activation(quint64 window);
+    QProcess *launch(const QString &ini, bool late = false);
+    // The probe's "runnable" answer and, when it runs, the window it published.
+    std::pair<bool, quint64> start(const QString &ini);
+    quint64 published() const;
 
     TestEnvironment m_env;
-    TestDisplay m_display;
-    QString m_probe;
     QString m_product;
     QString m_ini;
-    std::deque<Probe> m_probes; // references stay valid while probes are added
+    std::deque<std::unique_ptr<QProcess>> m_probes;
 };
+
+namespace {
+
+QByteArray readValue(QProcess *process, const QByteArray &key)
+{
+    const QByteArray line = NamedProcesses::nextLine(process);
+    return line.startsWith(key + '=') ? line.mid(key.size() + 1) : QByteArray();
+}
+
+} // namespace
 
 void TestSingleInstance::initTestCase()
 {
     // The segments' key files live in the temporary directory: keep them apart from other runs.
     qputenv("TMPDIR", QFile::encodeName(m_env.root()));
     m_product = QStringLiteral("Demo Suite %1").arg(QCoreApplication::applicationPid());
-    m_env.writeProductIni({{QStringLiteral("uninstallTest"), QStringLiteral("1")}},
-                          {{QStringLiteral("Name"), m_product}});
-    m_ini = m_env.installDir() + QStringLiteral("/product.ini");
-    m_probe = m_env.root() + QStringLiteral("/guardprobe");
-    QVERIFY(QFile::copy(QStringLiteral(GUARDPROBE), m_probe));
-    if (m_display.isValid())
-        QVERIFY(m_display.becomeWindowManager());
-    else
-        qWarning("no Xvfb: activation is not observed");
+    m_env.writeProductIni({{"uninstallTest", "1"}}, {{"Name", m_product}});
+    m_ini = m_env.installDir() + "/product.ini";
 }
 
 void TestSingleInstance::cleanup()
 {
-    for (Probe &probe : m_probes) {
-        if (!NamedProcesses::endsWhenAsked(probe.process.get()))
-            probe.process->kill();
-        probe.process->waitForFinished(10000);
+    for (const auto &probe : m_probes) {
+        if (!NamedProcesses::endsWhenAsked(probe.get()))
+            probe->kill();
+        probe->waitForFinished(10000);
     }
     m_probes.clear();
-    m_display.takeRequests();
 }
 
-QString TestSingleInstance::writeProduct(const QString &name)
+QProcess *TestSingleInstance::launch(const QString &ini, bool late)
 {
-    const QString ini = QStringLiteral("products/%1/product.ini").arg(name);
-    m_env.writeFile(ini,
-                    "[Product]\nName=" + name.toUtf8()
-                        + "\nBrand=Example Works\n[Extend]\nuninstallTest=1\n");
-    return m_env.installDir() + QLatin1Char('/') + ini;
+    m_probes.push_back(std::make_unique<QProcess>());
+    m_probes.back()->start(GUARDPROBE, late ? QStringList{ini, "--late"} : QStringList{ini});
+    return m_probes.back().get();
 }
 
-QProcess *TestSingleInstance::launch(const QString &ini, const QString &mode)
+std::pair<bool, quint64> TestSingleInstance::start(const QString &ini)
 {
-    auto process = std::make_unique<QProcess>();
-    if (m_display.isValid()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), m_display.name());
-        process->setProcessEnvironment(environment);
-    }
-    process->start(m_probe, mode.isEmpty() ? QStringList{ini} : QStringList{ini, mode});
-    m_probes.push_back({std::move(process)});
-    return m_probes.back().process.get();
+    QProcess *process = launch(ini);
+    const bool runnable = readValue(process, "runnable") == "1";
+    return {runnable, runnable ? readValue(process, "published").toULongLong() : 0};
 }
 
-// Starts a probe and waits for its answer, and for its window unless it is late or refused.
-TestSingleInstance::Probe &TestSingleInstance::start(const QString &ini, const QString &mode)
+quint64 TestSingleInstance::published() const
 {
-    QProcess *process = launch(ini, mode);
-    Probe &probe = m_probes.back();
-    probe.runnable = readValue(process, "runnable") == "1";
-    if (probe.runnable && mode.isEmpty())
-        probe.window = readValue(process, "published").toULongLong();
-    return probe;
-}
-
-QByteArray TestSingleInstance::readValue(QProcess *process, const QByteArray &key)
-{
-    const QByteArray line = NamedProcesses::nextLine(process);
-    return line.startsWith(key + '=') ? line.mid(key.size() + 1) : QByteArray();
-}
-
-// The handle in the product's segment, as a later wizard reads it.
-quint64 TestSingleInstance::published(const QString &product) const
-{
-    QSharedMemory memory(product + QStringLiteral("_uninstall"));
+    QSharedMemory memory(m_product + "_uninstall");
     if (!memory.attach(QSharedMemory::ReadOnly) || !memory.lock())
         return ~quint64(0);
     const quint64 handle = qFromLittleEndian<quint64>(memory.constData());
@@ -133,117 +87,43 @@ quint64 TestSingleInstance::published(const QString &product) const
     return handle;
 }
 
-// What other clients asked of the window manager since the last call.
-QStringList TestSingleInstance::requests()
+void TestSingleInstance::oneWizardPerProduct()
 {
-    QStringList texts;
-    for (const Request &request : m_display.takeRequests()) {
-        texts << (request.kind == Request::Map ? QStringLiteral("map %1").arg(request.window)
-                                               : QStringLiteral("activate %1, source %2, time %3")
-                                                     .arg(request.window)
-                                                     .arg(request.source)
-                                                     .arg(request.timestamp));
-    }
-    return texts;
+    const auto first = start(m_ini);
+    QVERIFY(first.first && first.second != 0);
+    QCOMPARE(published(), first.second);
+    QVERIFY(!start(m_ini).first);
+
+    m_env.writeFile("other/product.ini",
+                    "[Product]\nName=" + m_product.toUtf8() + " Pro\n[Extend]\nuninstallTest=1\n");
+    QVERIFY(start(m_env.installDir() + "/other/product.ini").first);
+
+    QVERIFY(NamedProcesses::endsWhenAsked(m_probes.front().get()));
+    QVERIFY(start(m_ini).first);
 }
 
-// Restored and raised as a pager would ask for it.
-QStringList TestSingleInstance::activation(quint64 window)
+// A killed wizard leaves its segment; the next one takes it over and publishes its window there,
+// so that a third start finds it.
+void TestSingleInstance::killedWizardLeavesNothingBehind()
 {
-    return {QStringLiteral("activate %1, source 2, time 0").arg(window),
-            QStringLiteral("map %1").arg(window)};
-}
-
-void TestSingleInstance::secondStartActivatesTheFirst()
-{
-    const Probe &first = start(m_ini);
-    QVERIFY(first.runnable);
-    QVERIFY(first.window != 0);
-    QCOMPARE(published(m_product), first.window);
-
-    QProcess *second = launch(m_ini, QStringLiteral("--wizard"));
-    QCOMPARE(readValue(second, "result"), QByteArray("0"));
-    QVERIFY(NamedProcesses::endsWhenAsked(second));
-    QVERIFY(m_env.logTexts().contains(QStringLiteral("uninstall is runnabled!")));
-    if (m_display.isValid())
-        QCOMPARE(requests(), activation(first.window));
-}
-
-void TestSingleInstance::productsRunSideBySide()
-{
-    const QString other = m_product + QStringLiteral(" Pro");
-    const Probe &first = start(m_ini);
-    const Probe &second = start(writeProduct(other));
-    QVERIFY(first.runnable && second.runnable);
-    QCOMPARE(published(m_product), first.window);
-    QCOMPARE(published(other), second.window);
-}
-
-// The segment goes with the last wizard, so the next one creates and writes it again.
-void TestSingleInstance::startAfterTheFirstEnded()
-{
-    QVERIFY(NamedProcesses::endsWhenAsked(start(m_ini).process.get()));
-    const Probe &next = start(m_ini);
-    QVERIFY(next.runnable);
-    QCOMPARE(published(m_product), next.window);
-}
-
-void TestSingleInstance::startBeforeTheWindowIsPublished()
-{
-    Probe &first = start(m_ini, QStringLiteral("--late"));
-    QVERIFY(first.runnable);
-    QCOMPARE(published(m_product), quint64(0));
-    const Probe &refused = start(m_ini);
-    QVERIFY(!refused.runnable);
-    QVERIFY(NamedProcesses::endsWhenAsked(refused.process.get()));
-    QVERIFY(requests().isEmpty());
-
-    first.process->write("publish\n");
-    first.window = readValue(first.process.get(), "published").toULongLong();
-    QCOMPARE(published(m_product), first.window);
-    QVERIFY(!start(m_ini).runnable);
-    if (m_display.isValid())
-        QCOMPARE(requests(), activation(first.window));
-}
-
-// A segment without its lock is what a killed wizard leaves: the next one takes it over, so that
-// a third start still finds the running wizard's window.
-void TestSingleInstance::segmentLeftWithoutLockIsTakenOver()
-{
-    QSharedMemory leftOver(m_product + QStringLiteral("_uninstall"));
+    QSharedMemory leftOver(m_product + "_uninstall");
     QVERIFY(leftOver.create(64));
-    const Probe &first = start(m_ini);
-    QVERIFY(first.runnable);
-    QVERIFY(first.window != 0);
-    QCOMPARE(published(m_product), first.window);
-    QVERIFY(!start(m_ini).runnable);
-    if (m_display.isValid())
-        QCOMPARE(requests(), activation(first.window));
-}
-
-// A wizard whose window is gone, or a segment with garbage: refused all the same.
-void TestSingleInstance::handleOfNoWindowIsIgnored()
-{
-    const QString key = m_product + QStringLiteral("_uninstall");
-    QSharedMemory segment(key);
-    QVERIFY(segment.create(64));
-    qToLittleEndian(quint64(0x7ffffff0), segment.data());
-    platform::NamedLock wizard(key.toStdString());
-    QCOMPARE(wizard.tryAcquire(), platform::NamedLock::Result::Acquired);
-    QVERIFY(!start(m_ini).runnable);
-    QVERIFY(requests().isEmpty());
+    QVERIFY(start(m_ini).first);
+    m_probes.back()->kill();
+    QVERIFY(m_probes.back()->waitForFinished(10000));
+    const auto next = start(m_ini);
+    QVERIFY(next.first);
+    QCOMPARE(published(), next.second);
+    QVERIFY(!start(m_ini).first);
 }
 
 void TestSingleInstance::simultaneousStarts()
 {
     for (int i = 0; i < 10; ++i)
-        launch(m_ini, QStringLiteral("--late"));
+        launch(m_ini, true);
     int runnable = 0;
-    for (Probe &probe : m_probes) {
-        const QByteArray answer = readValue(probe.process.get(), "runnable");
-        QVERIFY(answer == "0" || answer == "1");
-        runnable += answer.toInt();
-    }
+    for (const auto &probe : m_probes)
+        runnable += readValue(probe.get(), "runnable").toInt();
     QCOMPARE(runnable, 1);
 }
 

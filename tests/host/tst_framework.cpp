@@ -27,12 +27,8 @@ void TestFramework::initWithOrWithoutDisplay_data()
     QTest::addColumn<QStringList>("variables");
     QTest::addColumn<bool>("started");
     QTest::newRow("nothing set") << QStringList() << false;
-    QTest::newRow("x11 session") << QStringList{"XDG_SESSION_TYPE=x11"} << false;
-    QTest::newRow("wayland session")
-        << QStringList{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-gone"} << false;
     QTest::newRow("stale wayland display")
         << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-gone"} << false;
-    QTest::newRow("offscreen") << QStringList{"QT_QPA_PLATFORM=offscreen"} << true;
     QTest::newRow("fallback list") << QStringList{"QT_QPA_PLATFORM=wayland;offscreen"} << true;
 }
 
@@ -51,11 +47,7 @@ void TestFramework::initWithOrWithoutDisplay()
     QVERIFY(probe.waitForFinished(60000));
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit); // Qt aborts when it cannot start
     QCOMPARE(probe.exitCode(), 0);
-    const QList<QByteArray> lines = probe.readAllStandardOutput().split('\n');
-    QCOMPARE(lines.value(0), started ? "init=1" : "init=0");
-    // The organisation (brand) and application (product name) make up the data directory.
-    if (started)
-        QCOMPARE(QString::fromUtf8(lines.value(1)), m_env.root() + "/data/Example Works/Demo Suite");
+    QCOMPARE(probe.readAllStandardOutput(), started ? "init=1\n" : "init=0\n");
 }
 
 QTEST_GUILESS_MAIN(TestFramework)
