@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Learn More</source>
-        <translation>Más información</translation>
+        <translation>Ver más</translation>
     </message>
 </context>
 <context>
