@@ -70,7 +70,7 @@ private slots:
     void everyTextFits();
 
 private:
-    void openIn(const QString &language);
+    void openIn(const QString &language, const QString &family);
     void advance();
 
     TestEnvironment m_environment;
@@ -112,17 +112,11 @@ void KitTextFitTest::everyTextFits_data()
     }
 }
 
-void KitTextFitTest::openIn(const QString &language)
+void KitTextFitTest::openIn(const QString &language, const QString &family)
 {
     m_dialog.reset();
     m_driver.close();
     LmSingleInstance::release();
-    QString family = m_product.value(QStringLiteral("Extend.") + language,
-                                     QStringLiteral("fontFamily"));
-    if (family.isEmpty())
-        family = m_product.value(QStringLiteral("Extend"), QStringLiteral("fontFamily"));
-    if (!QFontDatabase().families().contains(family))
-        QSKIP(qPrintable(family + QStringLiteral(" is not installed (scripts/install-deps)")));
     QApplication::setFont(QFont(family, 10));
     LmSettings::instance()->setCurrentLanguage(language);
     LmResourceMgr::instance()->setCurrentLanguage(language);
@@ -162,8 +156,14 @@ void KitTextFitTest::everyTextFits()
 {
     QFETCH(QString, language);
     QFETCH(int, page);
+    QString family = m_product.value(QStringLiteral("Extend.") + language,
+                                     QStringLiteral("fontFamily"));
+    if (family.isEmpty())
+        family = m_product.value(QStringLiteral("Extend"), QStringLiteral("fontFamily"));
+    if (!QFontDatabase().families().contains(family))
+        QSKIP(qPrintable(family + QStringLiteral(" is not installed (scripts/install-deps)")));
     if (language != m_language || page < m_page)
-        openIn(language);
+        openIn(language, family);
     while (m_page < page)
         advance();
     for (int pass = 0; pass < 3; ++pass) // a layout may ask for another once it has its width
