@@ -2,12 +2,18 @@
 """Draws every picture of the sample product's resources.
 
 Run from anywhere: ``kit/tools/make_images.py``. It rewrites the PNG and GIF files under
-kit/resources; the output only depends on this script, Pillow and the DejaVu fonts, so the
-committed files can be regenerated bit for bit on Debian 12 (python3-pil, fonts-dejavu-core).
+kit/resources; the output only depends on this script, offer_texts.json, Pillow with libraqm
+and the DejaVu and Noto fonts, so the committed files can be regenerated bit for bit on
+Debian 12 (python3-pil, libraqm0, fonts-dejavu-core, fonts-noto-core, fonts-noto-cjk,
+optipng).
 """
 
+import json
 import math
 import os
+import re
+import shutil
+import subprocess
 
 from PIL import Image, ImageDraw, ImageFont
 
@@ -16,6 +22,8 @@ RESOURCES = os.path.join(KIT, "resources")
 SKIN_IMAGES = os.path.join(RESOURCES, "skins", "default", "images")
 CONFIG = os.path.join(RESOURCES, "uninstallConfig")
 FONT_DIR = "/usr/share/fonts/truetype/dejavu"
+SYSTEM_FONTS = "/usr/share/fonts"
+OPTIPNG = shutil.which("optipng")  # smaller files, same pixels
 
 SS = 4  # supersampling factor: shapes are drawn large and scaled down for smooth edges
 
@@ -27,25 +35,25 @@ GREY_TEXT = (102, 108, 118)
 GREY_LINE = (200, 205, 211)
 WHITE = (255, 255, 255)
 
-# Offer texts per language: the banner strip and the promotion card.
-OFFERS = {
-    "en": {
-        "banner_title": "Special Discount: the full version at half price",
-        "banner_sub": "Limited-time offer for Demo Suite users",
-        "promo_badge": "SALE",
-        "promo_title": "Demo Suite Full Version",
-        "promo_lines": ["All features unlocked", "Free updates for one year"],
-        "promo_foot": "Limited-time offer",
-    },
-    "de": {
-        "banner_title": "Sonderrabatt: die Vollversion zum halben Preis",
-        "banner_sub": "Zeitlich begrenztes Angebot für Demo Suite-Nutzer",
-        "promo_badge": "AKTION",
-        "promo_title": "Demo Suite Vollversion",
-        "promo_lines": ["Alle Funktionen freigeschaltet", "Ein Jahr kostenlose Updates"],
-        "promo_foot": "Nur für kurze Zeit",
-    },
+# Offer texts per language (the banner strip and the promotion card), in offer_texts.json.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "offer_texts.json"),
+          encoding="utf-8") as texts_file:
+    OFFERS = json.load(texts_file)
+
+# Languages whose script DejaVu lacks: (regular, bold, face index in the collection), from
+# Debian's fonts-noto-core and fonts-noto-cjk. Urdu in Naskh: Nastaliq's tall lines do not fit
+# the 70 pixels of the banner at a readable size.
+NOTO_CJK = ("opentype/noto/NotoSansCJK-Regular.ttc", "opentype/noto/NotoSansCJK-Bold.ttc")
+NOTO_NASKH = ("truetype/noto/NotoNaskhArabic-Regular.ttf", "truetype/noto/NotoNaskhArabic-Bold.ttf")
+SCRIPT_FONTS = {
+    "ja": NOTO_CJK + (0,),
+    "ko": NOTO_CJK + (1,),
+    "zh_CN": NOTO_CJK + (2,),
+    "zh_TW": NOTO_CJK + (3,),
+    "ar": ("truetype/noto/NotoSansArabic-Regular.ttf", "truetype/noto/NotoSansArabic-Bold.ttf", 0),
+    "ur": NOTO_NASKH + (0,),
 }
+RIGHT_TO_LEFT = {"ar", "ur"}
 
 # Icons of the recommended applications (file name, colours, glyph).
 APP_ICONS = [
@@ -69,6 +77,8 @@ def save(image, *parts):
     path = os.path.join(*parts)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     image.save(path, optimize=True)
+    if OPTIPNG:
+        subprocess.run([OPTIPNG, "-quiet", "-o2", path], check=True)
     print(os.path.relpath(path, KIT))
 
 
@@ -307,6 +317,62 @@ def loading_frames():
 # --- offer images --------------------------------------------------------------------------
 
 
+class Writer:
+    """Draws one language's texts in its script's font; right to left where the language is."""
+
+    LATIN_RUN = re.compile(r"[A-Za-z0-9][A-Za-z0-9 .%+-]*[A-Za-z0-9%]|[A-Za-z0-9]")
+
+    def __init__(self, language):
+        self.fonts = SCRIPT_FONTS.get(language)
+        self.rtl = language in RIGHT_TO_LEFT
+
+    def face(self, size, bold=False):
+        regular, heavy, index = self.fonts
+        return ImageFont.truetype(os.path.join(SYSTEM_FONTS, heavy if bold else regular), size,
+                                  index=index, layout_engine=ImageFont.Layout.RAQM)
+
+    def runs(self, text, size, bold):
+        """(text, font, direction) in reading order; the Arabic fonts have no Latin letters."""
+        if not self.rtl:
+            return [(text, self.face(size, bold), None)]
+        runs, position = [], 0
+        for match in self.LATIN_RUN.finditer(text):
+            if match.start() > position:
+                runs.append((text[position:match.start()], self.face(size, bold), "rtl"))
+            runs.append((match.group(0), font(size, bold), None))
+            position = match.end()
+        if position < len(text):
+            runs.append((text[position:], self.face(size, bold), "rtl"))
+        return runs
+
+    def width(self, draw, text, size, bold=False):
+        if not self.fonts:
+            return text_width(draw, text, font(size, bold))
+        return sum(face.getlength(part, direction=direction)
+                   for part, face, direction in self.runs(text, size, bold))
+
+    def fitted_size(self, draw, text, size, max_width, bold=False):
+        while size > 8 and self.width(draw, text, size, bold) > max_width:
+            size -= 1
+        return size
+
+    def place(self, draw, start, canvas_width, text, size, bold=False):
+        """Left edge of a text that begins `start` from the side where reading begins."""
+        return canvas_width - start - self.width(draw, text, size, bold) if self.rtl else start
+
+    def text(self, draw, left, top, text, size, fill, bold=False):
+        if not self.fonts:
+            draw.text((left, top), text, font=font(size, bold), fill=fill)
+            return
+        # Every script sits on the baseline that the Latin text of this size would have.
+        baseline = top + font(size, bold).getmetrics()[0]
+        runs = self.runs(text, size, bold)
+        for part, face, direction in reversed(runs) if self.rtl else runs:
+            draw.text((left, baseline), part, font=face, fill=fill, anchor="ls",
+                      direction=direction)
+            left += face.getlength(part, direction=direction)
+
+
 def discount_badge(draw, cx, cy, radius, text, face):
     draw.ellipse([cx - radius, cy - radius, cx + radius, cy + radius], fill=WHITE)
     draw.ellipse([cx - radius + s(3), cy - radius + s(3), cx + radius - s(3), cy + radius - s(3)],
@@ -316,42 +382,60 @@ def discount_badge(draw, cx, cy, radius, text, face):
               fill=ORANGE_DEEP)
 
 
-def banner(texts):
+def banner(texts, writer):
     width, height = 857, 70
     image = horizontal_gradient(width * SS, height * SS, (255, 122, 26), (242, 64, 40))
     image = translucent_circles(image, [(640, -10, 70, 28), (720, 80, 46, 22), (560, 70, 30, 18),
                                         (20, 64, 40, 20)])
     draw = ImageDraw.Draw(image)
-    discount_badge(draw, s(56), s(35), s(28), "-50%", font(s(15), bold=True))
-    title = fitted_font(draw, texts["banner_title"], s(20), s(560), bold=True)
-    draw.text((s(100), s(12)), texts["banner_title"], font=title, fill=WHITE)
-    draw.text((s(100), s(42)), texts["banner_sub"], font=font(s(12)), fill=(255, 236, 222))
+    badge_x = width - 56 if writer.rtl else 56
+    discount_badge(draw, s(badge_x), s(35), s(28), "-50%", font(s(15), bold=True))
+    title, sub = texts["banner_title"], texts["banner_sub"]
+    size = writer.fitted_size(draw, title, s(20), s(560), bold=True)
+    writer.text(draw, writer.place(draw, s(100), s(width), title, size, True), s(12), title, size,
+                WHITE, bold=True)
+    writer.text(draw, writer.place(draw, s(100), s(width), sub, s(12)), s(42), sub, s(12),
+                (255, 236, 222))
     return image.resize((width, height), Image.LANCZOS).convert("RGB")
 
 
-def promotion(texts):
+def promotion(texts, writer):
     width, height = 420, 250
     image = vertical_gradient(width * SS, height * SS, (255, 138, 50), (236, 70, 30))
     image = translucent_circles(image, [(365, 45, 115, 30), (15, 245, 75, 24)])
     image.putalpha(rounded_mask(width * SS, height * SS, s(14)))
     draw = ImageDraw.Draw(image)
-    # ribbon in the corner
-    badge_face = font(s(13), bold=True)
-    badge_width = text_width(draw, texts["promo_badge"], badge_face) / SS + 22
-    draw.rounded_rectangle(box(24, 22, 24 + badge_width, 46), s(12), fill=WHITE)
-    draw.text((s(35), s(26)), texts["promo_badge"], font=badge_face, fill=ORANGE_DEEP)
+
+    def mirrored(x0, x1):
+        return (width - x1, width - x0) if writer.rtl else (x0, x1)
+
+    # ribbon in the corner where reading starts
+    badge = texts["promo_badge"]
+    badge_width = writer.width(draw, badge, s(13), True) / SS + 22
+    x0, x1 = mirrored(24, 24 + badge_width)
+    draw.rounded_rectangle(box(x0, 22, x1, 46), s(12), fill=WHITE)
+    writer.text(draw, writer.place(draw, s(35), s(width), badge, s(13), True), s(26), badge, s(13),
+                ORANGE_DEEP, bold=True)
     # the headline
-    draw.text((s(22), s(52)), "-50%", font=font(s(76), bold=True), fill=WHITE)
-    title = fitted_font(draw, texts["promo_title"], s(21), s(376), bold=True)
-    draw.text((s(26), s(146)), texts["promo_title"], font=title, fill=WHITE)
+    headline = font(s(76), bold=True)
+    headline_left = s(22)
+    if writer.rtl:
+        headline_left = s(width - 22) - text_width(draw, "-50%", headline)
+    draw.text((headline_left, s(52)), "-50%", font=headline, fill=WHITE)
+    title = texts["promo_title"]
+    size = writer.fitted_size(draw, title, s(21), s(376), bold=True)
+    writer.text(draw, writer.place(draw, s(26), s(width), title, size, True), s(146), title, size,
+                WHITE, bold=True)
     for i, line in enumerate(texts["promo_lines"]):
         y = 180 + i * 22
-        draw.ellipse(box(28, y + 3, 40, y + 15), fill=WHITE)
-        check_mark(draw, 28, y + 3, 12, 1.8, ORANGE_DEEP)
-        draw.text((s(48), s(y)), line, font=font(s(14)), fill=WHITE)
-    foot = font(s(12), bold=True)
-    draw.text((s(394) - text_width(draw, texts["promo_foot"], foot), s(30)), texts["promo_foot"],
-              font=foot, fill=(255, 236, 222))
+        x0, x1 = mirrored(28, 40)
+        draw.ellipse(box(x0, y + 3, x1, y + 15), fill=WHITE)
+        check_mark(draw, x0, y + 3, 12, 1.8, ORANGE_DEEP)
+        writer.text(draw, writer.place(draw, s(48), s(width), line, s(14)), s(y), line, s(14),
+                    WHITE)
+    foot = texts["promo_foot"]
+    foot_left = s(26) if writer.rtl else s(394) - writer.width(draw, foot, s(12), True)
+    writer.text(draw, foot_left, s(30), foot, s(12), (255, 236, 222), bold=True)
     return finish(image, width, height)
 
 
@@ -417,8 +501,9 @@ def main():
     print(os.path.relpath(path, KIT))
 
     for language, texts in OFFERS.items():
-        save(banner(texts), CONFIG, "banner_pic", language + ".png")
-        save(promotion(texts), CONFIG, "promotion_pic", language + ".png")
+        writer = Writer(language)
+        save(banner(texts, writer), CONFIG, "banner_pic", language + ".png")
+        save(promotion(texts, writer), CONFIG, "promotion_pic", language + ".png")
     for name, top, bottom, glyph in APP_ICONS:
         save(app_icon(top, bottom, glyph), CONFIG, "recAppIcon", name)
 

@@ -1,20 +1,54 @@
-// The sample product's catalogues: translations keep the markup and the %N markers of their
-// source texts, and the compiled catalogues are found by the host's language switch.
+// The sample product's catalogues: one per language of the form, each holding every text of the
+// sources finished, keeping the markup and the %N markers of its source texts; the compiled
+// catalogues are found by the host's language switch.
+#include "FormLanguages.h"
 #include "LmResourceMgr.h"
 #include "TestEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
 
+const QString layoutDirection = QStringLiteral("QGuiApplication\nQT_LAYOUT_DIRECTION");
+
 QString translationsDir()
 {
     return TestEnvironment::sourceDir() + QStringLiteral("/kit/resources/translations");
+}
+
+// "context\nsource" -> translation; an unfinished translation reads as empty.
+QMap<QString, QString> readCatalogue(const QString &path)
+{
+    QMap<QString, QString> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString text = xml.readElementText();
+            messages.insert(context + QLatin1Char('\n') + source, finished ? text : QString());
+        }
+    }
+    if (xml.hasError())
+        qWarning() << path << xml.errorString();
+    return messages;
 }
 
 // The %N markers and the HTML tag names of a text, sorted: what a translation must keep.
@@ -36,70 +70,59 @@ class KitTranslationsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void translationsKeepMarkersAndMarkup_data();
-    void translationsKeepMarkersAndMarkup();
-    void everyOfferedLanguageHasACatalogue();
+    void initTestCase();
+    void everyLanguageTranslatesEveryText_data();
+    void everyLanguageTranslatesEveryText();
     void hostLoadsTheCompiledCatalogue();
 
 private:
     TestEnvironment m_environment;
+    QStringList m_sourceTexts;
 };
 
-void KitTranslationsTest::translationsKeepMarkersAndMarkup_data()
+void KitTranslationsTest::initTestCase()
 {
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("translation");
-    QTest::addColumn<bool>("finished");
-    const QStringList catalogues = QDir(translationsDir()).entryList({QStringLiteral("*.ts")});
-    QVERIFY(!catalogues.isEmpty());
-    for (const QString &catalogue : catalogues) {
-        QFile file(translationsDir() + QLatin1Char('/') + catalogue);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
-        QString context;
-        QString source;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (!xml.isStartElement())
-                continue;
-            if (xml.name() == QLatin1String("name")) {
-                context = xml.readElementText();
-            } else if (xml.name() == QLatin1String("source")) {
-                source = xml.readElementText();
-            } else if (xml.name() == QLatin1String("translation")) {
-                const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-                const QString row = catalogue + QLatin1Char(' ') + context + QLatin1Char(' ')
-                                    + source.left(40);
-                QTest::newRow(qPrintable(row)) << source << xml.readElementText() << finished;
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(catalogue + QLatin1Char(' ') + xml.errorString()));
+    // The texts that the sources hand to the translators, as lupdate finds them.
+    QTemporaryDir scratch;
+    const QString listed = scratch.filePath(QStringLiteral("sources.ts"));
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(LUPDATE),
+                  {QStringLiteral("-silent"),
+                   TestEnvironment::sourceDir() + QStringLiteral("/src"),
+                   QStringLiteral("-ts"),
+                   listed});
+    QVERIFY(lupdate.waitForFinished(60000));
+    QCOMPARE(lupdate.exitCode(), 0);
+    m_sourceTexts = readCatalogue(listed).keys();
+    QVERIFY(m_sourceTexts.size() > 20);
+}
+
+void KitTranslationsTest::everyLanguageTranslatesEveryText_data()
+{
+    QTest::addColumn<QString>("language");
+    const QStringList languages = formLanguages();
+    QCOMPARE(languages.size(), 23);
+    for (const QString &language : languages) {
+        if (language != QLatin1String("en"))
+            QTest::newRow(qPrintable(language)) << language;
     }
 }
 
-void KitTranslationsTest::translationsKeepMarkersAndMarkup()
+void KitTranslationsTest::everyLanguageTranslatesEveryText()
 {
-    QFETCH(QString, source);
-    QFETCH(QString, translation);
-    QFETCH(bool, finished);
-    QVERIFY(finished);
-    QVERIFY(!translation.isEmpty());
-    QCOMPARE(skeleton(translation), skeleton(source));
-}
-
-void KitTranslationsTest::everyOfferedLanguageHasACatalogue()
-{
-    // A language with its own offer pictures is a language the product offers.
-    const QDir banners(TestEnvironment::sourceDir()
-                       + QStringLiteral("/kit/resources/uninstallConfig/banner_pic"));
-    for (const QString &fileName : banners.entryList({QStringLiteral("*.png")}, QDir::Files)) {
-        const QString language = QFileInfo(fileName).completeBaseName();
-        if (language == QLatin1String("en"))
-            continue;
-        QVERIFY2(QFile::exists(translationsDir() + QStringLiteral("/uninstall_") + language
-                               + QStringLiteral(".ts")),
-                 qPrintable(language));
+    QFETCH(QString, language);
+    const QMap<QString, QString> catalogue = readCatalogue(
+        translationsDir() + QStringLiteral("/uninstall_") + language + QStringLiteral(".ts"));
+    for (const QString &text : qAsConst(m_sourceTexts))
+        QVERIFY2(!catalogue.value(text).isEmpty(), qPrintable(text));
+    for (auto it = catalogue.cbegin(); it != catalogue.cend(); ++it) {
+        QVERIFY2(!it.value().isEmpty(), qPrintable(it.key()));
+        if (it.key() != layoutDirection)
+            QCOMPARE(skeleton(it.value()), skeleton(it.key().section(QLatin1Char('\n'), 1)));
     }
+    const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("ur");
+    QCOMPARE(catalogue.value(layoutDirection, QStringLiteral("LTR")),
+             QLatin1String(rightToLeft ? "RTL" : "LTR"));
 }
 
 void KitTranslationsTest::hostLoadsTheCompiledCatalogue()

@@ -1,0 +1,109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ" sourcelanguage="en_US">
+<context>
+    <name>UnInstallWindow</name>
+    <message>
+        <source>Buy Now</source>
+        <translation>Koupit</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Please leave your reason about why you want to uninstall it. We will make every effort to optimize the program.</source>
+        <translation>Řekněte nám prosím, proč program odinstalováváte. Uděláme vše pro to, abychom ho zlepšili.</translation>
+    </message>
+    <message>
+        <source>Please enter the function you want</source>
+        <translation>Jakou funkci byste si přáli?</translation>
+    </message>
+    <message>
+        <source>Please enter the price you expect</source>
+        <translation>Jakou cenu považujete za přiměřenou?</translation>
+    </message>
+    <message>
+        <source>Please leave your suggestions or questions (optional)</source>
+        <translation>Vaše návrhy nebo dotazy (nepovinné)</translation>
+    </message>
+    <message>
+        <source>The latest version is faster and more stable</source>
+        <translation>Nejnovější verze je rychlejší a stabilnější</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;We found that your program is not the latest version. That may be the cause of the issue you are experiencing. Do you want to upgrade now?&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;Váš program není v nejnovější verzi. To může být příčinou potíží, na které jste narazili. Chcete ho nyní aktualizovat?&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Upgrade Now</source>
+        <translation>Aktualizovat</translation>
+    </message>
+    <message>
+        <source>More apps you may like:</source>
+        <translation>Další aplikace, které by se vám mohly líbit:</translation>
+    </message>
+    <message>
+        <source>Uninstalling, please wait...</source>
+        <translation>Probíhá odinstalace, čekejte prosím...</translation>
+    </message>
+    <message>
+        <source>Please leave your email address. We will contact you once the problem is solved.</source>
+        <translation>Zanechte nám svou e-mailovou adresu. Ozveme se vám, jakmile bude problém vyřešen.</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail:</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hotovo</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Odinstalovat %1</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;We have provided data transfer services to over &lt;span style=&apos;font-weight:%1; color:%2;&apos;&gt;%3&lt;/span&gt; users&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Naše služby přenosu dat využívá již více než &lt;span style=&apos;font-weight:%1; color:%2;&apos;&gt;%3&lt;/span&gt; uživatelů&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;We&apos;re sorry that you are leaving us. Here we offer you a &lt;span style=&apos;font-weight: %2; color:%3;&apos;&gt;Special Discount&lt;/span&gt;, you can try our program&apos;s full function at a low price.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;Mrzí nás, že odcházíte. Nabízíme vám &lt;span style=&apos;font-weight: %2; color:%3;&apos;&gt;zvláštní slevu&lt;/span&gt;: vyzkoušejte všechny funkce programu za nízkou cenu.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Thank you for your use and feedback. We will continue to optimize the program. Look forward to having you choose our products again!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Děkujeme za používání programu a za vaši zpětnou vazbu. Budeme program dále zlepšovat a těšíme se, že si naše produkty znovu vyberete!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Uninstalled Successfully!&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Thanks for your use and feedback. We will continue to optimize the program. Look forward to having you choose our products again!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Odinstalace proběhla úspěšně!&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Děkujeme za používání programu a za vaši zpětnou vazbu. Budeme program dále zlepšovat a těšíme se, že si naše produkty znovu vyberete!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Více informací</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCloseDlg</name>
+    <message>
+        <source>We found that the program has not been closed. Please close it before uninstalling.</source>
+        <translation>Program je stále spuštěný. Před odinstalací ho prosím zavřete.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,109 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en_US">
+<context>
+    <name>UnInstallWindow</name>
+    <message>
+        <source>Buy Now</source>
+        <translation>立即購買</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Please leave your reason about why you want to uninstall it. We will make every effort to optimize the program.</source>
+        <translation>請告訴我們您解除安裝本程式的原因，我們將盡全力改善程式。</translation>
+    </message>
+    <message>
+        <source>Please enter the function you want</source>
+        <translation>請輸入您需要的功能</translation>
+    </message>
+    <message>
+        <source>Please enter the price you expect</source>
+        <translation>請輸入您期望的價格</translation>
+    </message>
+    <message>
+        <source>Please leave your suggestions or questions (optional)</source>
+        <translation>請留下您的建議或問題（選填）</translation>
+    </message>
+    <message>
+        <source>The latest version is faster and more stable</source>
+        <translation>最新版本更快、更穩定</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;We found that your program is not the latest version. That may be the cause of the issue you are experiencing. Do you want to upgrade now?&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;我們發現您的程式不是最新版本，這可能是您遇到問題的原因。是否立即升級？&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Upgrade Now</source>
+        <translation>立即升級</translation>
+    </message>
+    <message>
+        <source>More apps you may like:</source>
+        <translation>您可能也會喜歡這些應用程式：</translation>
+    </message>
+    <message>
+        <source>Uninstalling, please wait...</source>
+        <translation>正在解除安裝，請稍候...</translation>
+    </message>
+    <message>
+        <source>Please leave your email address. We will contact you once the problem is solved.</source>
+        <translation>請留下您的電子郵件地址，問題解決後我們會第一時間與您聯絡。</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>電子郵件：</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>解除安裝 %1</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;We have provided data transfer services to over &lt;span style=&apos;font-weight:%1; color:%2;&apos;&gt;%3&lt;/span&gt; users&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;我們已為超過 &lt;span style=&apos;font-weight:%1; color:%2;&apos;&gt;%3&lt;/span&gt; 位使用者提供資料傳輸服務&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;We&apos;re sorry that you are leaving us. Here we offer you a &lt;span style=&apos;font-weight: %2; color:%3;&apos;&gt;Special Discount&lt;/span&gt;, you can try our program&apos;s full function at a low price.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p style=&apos;line-height: %1&apos;&gt;很遺憾您要離開。我們為您準備了&lt;span style=&apos;font-weight: %2; color:%3;&apos;&gt;特別折扣&lt;/span&gt;，讓您以優惠的價格體驗程式的完整功能。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Thank you for your use and feedback. We will continue to optimize the program. Look forward to having you choose our products again!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;感謝您的使用與回饋，我們將持續改善程式，期待您再次選擇我們的產品！&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Uninstalled Successfully!&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Thanks for your use and feedback. We will continue to optimize the program. Look forward to having you choose our products again!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;解除安裝成功！&lt;/span&gt;&lt;/p&gt;&lt;p&gt;感謝您的使用與回饋，我們將持續改善程式，期待您再次選擇我們的產品！&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>瞭解更多</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCloseDlg</name>
+    <message>
+        <source>We found that the program has not been closed. Please close it before uninstalling.</source>
+        <translation>偵測到程式尚未關閉，請在解除安裝前關閉程式。</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+</TS>
