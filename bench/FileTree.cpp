@@ -4,7 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 
-bool FileTree::create(const QString &root)
+bool FileTree::create(const QString &root, int fileCount)
 {
     const QByteArray content(512, 'x');
     for (int folder = 0; folder < folders; ++folder) {
@@ -12,8 +12,8 @@ bool FileTree::create(const QString &root)
                                   + QStringLiteral("/folder%1").arg(folder, 3, 10, QLatin1Char('0'));
         if (!QDir().mkpath(directory))
             return false;
-        for (int file = 0; file < files / folders; ++file) {
-            QFile out(directory + QStringLiteral("/file%1.bin").arg(file, 3, 10, QLatin1Char('0')));
+        for (int file = 0; file < fileCount / folders; ++file) {
+            QFile out(directory + QStringLiteral("/file%1.bin").arg(file, 4, 10, QLatin1Char('0')));
             if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size())
                 return false;
         }

@@ -10,7 +10,7 @@ public:
     static constexpr int files = 20000;
     static constexpr int entries = folders + files;
 
-    // Writes the tree under root.
-    static bool create(const QString &root);
+    // Writes the tree under root, with fileCount files spread over the folders.
+    static bool create(const QString &root, int fileCount = files);
     static int countEntries(const QString &root);
 };

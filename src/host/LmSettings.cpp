@@ -60,6 +60,11 @@ void LmSettings::setApplicationParam(const QString &key, const QVariant &value)
     open()->setValue(applicationGroup + key, value);
 }
 
+QString LmSettings::installRecord(const QString &key) const
+{
+    return open()->value(installGroup + key).toString();
+}
+
 void LmSettings::removeInstallRecord(const QString &key)
 {
     open()->remove(installGroup + key);

@@ -21,6 +21,7 @@ public:
     QVariant applicationParam(const QString &key, const QVariant &defaultValue) const;
     void setApplicationParam(const QString &key, const QVariant &value);
 
+    QString installRecord(const QString &key) const;
     void removeInstallRecord(const QString &key);
     QString fileName() const;
 

@@ -1,8 +1,16 @@
 #pragma once
 
 #include <QDir>
-#include <QStringList>
 #include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+class TreeRemover;
+}
 
 /// Removes the installed files on its own thread and reports progress in percent.
 class FileDeletionThread : public QThread
@@ -10,12 +18,22 @@ class FileDeletionThread : public QThread
     Q_OBJECT
 
 public:
+    enum class StartFailure { Missing, Refused };
+    Q_ENUM(StartFailure)
+
     explicit FileDeletionThread(const QDir &dir);
     ~FileDeletionThread() override;
+
+    // Entries that should have gone but stayed; read once deleteComplete() has arrived.
+    int leftBehindCount() const;
+
+    // Whether root may be removed at all; recordedInstallPath is the install records' folder.
+    static bool isRefusedRoot(const QDir &root, const QString &recordedInstallPath);
 
 signals:
     void updateBar(int value);
     void deleteComplete();
+    void cannotStart(FileDeletionThread::StartFailure reason);
 
 protected:
     void run() override;
@@ -23,10 +41,12 @@ protected:
 private:
     void collectFilesAndDirectories(const QDir &dir);
     void deleteFilesAndDirectories();
-    void reportProgress(int step, int total);
-    static bool isRefusedRoot(const QDir &dir);
 
     QDir m_rootDir;
-    QStringList m_fileList;
-    QStringList m_dirList;
+    QString m_recordedInstallPath;
+    // What the uninstaller needs to start again goes last, so an interrupted run can be resumed.
+    std::vector<std::string> m_lastNames;
+    std::unique_ptr<platform::TreeRemover> m_remover;
+    int m_total = 0;
+    std::atomic<int> m_leftBehind{0};
 };

@@ -173,6 +173,26 @@ void Uninstall::initConnections()
     connect(ui->btnUpdate, &QPushButton::clicked, this, &Uninstall::updateApp);
     connect(deletionThread, &FileDeletionThread::updateBar, this, &Uninstall::updateBar);
     connect(deletionThread, &FileDeletionThread::deleteComplete, this, &Uninstall::showFinally);
+    connect(deletionThread,
+            &FileDeletionThread::cannotStart,
+            this,
+            [this](FileDeletionThread::StartFailure reason) {
+                const bool missing = reason == FileDeletionThread::StartFailure::Missing;
+                Log("error",
+                    1,
+                    QStringLiteral("Uninstall cannot remove the installation: ")
+                        + (missing ? QStringLiteral("missing") : QStringLiteral("refused")));
+                removalRefused = true;
+                const QString folder = QDir::toNativeSeparators(installDir.absolutePath());
+                ui->thinkLab->setText(
+                    (missing ? tr("The installation folder %1 does not exist. Nothing was removed.")
+                             : tr("The folder %1 is not an installation that may be removed. "
+                                  "Nothing was removed."))
+                        .arg(folder.toHtmlEscaped()));
+                ui->frameBar->hide();
+                ui->processBarTitle->hide();
+                ui->btnClose->show();
+            });
     connect(ui->btnCancel_1, &QPushButton::clicked, this, [this] {
         if (!dragging)
             close();
@@ -312,7 +332,7 @@ void Uninstall::close()
     const int page = ui->processPage->currentIndex();
     const int inner = ui->causePage_2->currentIndex();
     sendCancelEvent(page, inner);
-    if (page != 3)
+    if (page != 3 || removalRefused)
         uninstallCancelled = true;
     if ((firstReportData.isEmpty() && secondReportData.isEmpty()) || testMode) {
         Log("error", 1, QStringLiteral("Uninstall close! PostData is empty"));
@@ -321,6 +341,10 @@ void Uninstall::close()
     }
     Log("debug", 1, QStringLiteral("Uninstall close!"));
     sendSecondReport();
+    if (removalRefused) {
+        startDeliveryPhase();
+        return;
+    }
     sendEvent(QStringLiteral("uninstall_success"), QStringLiteral("uninstall process success!"));
     startDeliveryPhase();
     afterUninstall();
@@ -402,6 +426,17 @@ void Uninstall::showFinally()
     ui->processBarTitle->hide();
     // A skin with fewer than three weights still gets a bold headline.
     const QString weight = textWeights.value(2, QStringLiteral("700"));
+    const int leftBehind = deletionThread->leftBehindCount();
+    if (leftBehind > 0) {
+        ui->thinkLab->setText(tr("<html><head/><body><p><span style='font-weight:%1;'>%n item(s) "
+                                 "of the installation could not be removed.</span></p><p>You may "
+                                 "delete what is left of the installation folder "
+                                 "yourself.</p></body></html>",
+                                 nullptr,
+                                 leftBehind)
+                                  .arg(weight));
+        return;
+    }
     ui->thinkLab->setText(
         QCoreApplication::translate(
             "QObject",

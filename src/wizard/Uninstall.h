@@ -122,6 +122,7 @@ private:
     QByteArray firstReportData;
     QByteArray secondReportData;
     bool testMode = false;
+    bool removalRefused = false;
     bool dragging = false;
     QString m_bannerPath;
     QString m_promotionPath;
