@@ -102,6 +102,9 @@ void RecFrame::setBtnUrl(const QString &url)
 void RecFrame::setName(const QString &name)
 {
     ui->recName->setText(name);
+    setAccessibleName(name);
+    ui->btnRecUrl->setAccessibleName(
+        QCoreApplication::translate("QObject", "Learn more about %1").arg(name));
 }
 
 void RecFrame::setButtonText(const QString &text)
