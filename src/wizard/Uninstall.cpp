@@ -645,12 +645,8 @@ QAbstractButton *Uninstall::pageButton(bool forward) const
 
 void Uninstall::closeEvent(QCloseEvent *event)
 {
-    if (!event->spontaneous()) {
-        LmMainWindowBase::closeEvent(event);
-        return;
-    }
-    // Leaving is always the window's own decision: accepting would end the event loop with the
-    // last window, before the reports are delivered.
+    // Leaving is always the window's own decision, whoever asks: accepting would end the event
+    // loop with the last window, while files are removed or before the reports are delivered.
     event->ignore();
     if (isHidden() || dragging)
         return;
