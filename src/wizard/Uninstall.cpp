@@ -616,11 +616,6 @@ void Uninstall::loadDownLoadRes()
     loadingMovie->stop();
 }
 
-bool Uninstall::eventFilter(QObject *watched, QEvent *event)
-{
-    return LmMainWindowBase::eventFilter(watched, event);
-}
-
 // The button that Return (forward) or Escape and the window manager's close act through on the
 // page shown; none while files are being removed, when the page shows neither.
 QAbstractButton *Uninstall::pageButton(bool forward) const
