@@ -321,8 +321,6 @@ void TestUninstallWindow::waysOutOfEachPage_data()
     QTest::addColumn<QString>("label"); // the usage event it sends, if any
     QTest::newRow("discount offer, close") << 0 << 0 << true << "d_click_cancel";
     QTest::newRow("discount offer, Escape") << 0 << int(Qt::Key_Escape) << true << "d_click_cancel";
-    QTest::newRow("discount offer, Return")
-        << 0 << int(Qt::Key_Return) << false << "d_click_uninstall";
     QTest::newRow("survey, close") << 1 << 0 << true << "r_click_cancel";
     QTest::newRow("survey, no reason, Enter") << 1 << int(Qt::Key_Enter) << false << QString();
     QTest::newRow("upgrade offer, close") << 2 << 0 << true << "u_click_cancel";
