@@ -1,6 +1,7 @@
 #include "LmResourceMgr.h"
 
 #include "LmProductInfo.h"
+#include "Utility.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,8 +46,15 @@ void LmResourceMgr::setCurrentLanguage(const QString &language)
     }
     auto translator = std::make_unique<QTranslator>();
     const QString catalogue = QStringLiteral("uninstall_") + language;
-    if (!translator->load(catalogue, productResourceRoot() + QStringLiteral("/translations")))
+    if (!translator->load(catalogue, productResourceRoot() + QStringLiteral("/translations"))) {
+        // English is the source language: it needs no catalogue.
+        if (language != QLatin1String("en"))
+            Log("error",
+                1,
+                QStringLiteral("no usable catalogue for the language ") + language
+                    + QStringLiteral(", English texts shown"));
         return;
+    }
     QCoreApplication::installTranslator(translator.get());
     m_translator = std::move(translator);
 }

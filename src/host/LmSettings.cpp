@@ -28,10 +28,21 @@ std::unique_ptr<QSettings> LmSettings::open() const
                                        product->productName(QString()));
 }
 
+const QStringList &LmSettings::offeredLanguages()
+{
+    static const QStringList languages = QStringLiteral(
+                                             "en de fr it ja es pt zh_CN zh_TW ru tr ar cs da el "
+                                             "fi hu nl no pl sv ur ko")
+                                             .split(QLatin1Char(' '));
+    return languages;
+}
+
+// A code that is not offered (edited by hand, left by another version) would name documents,
+// pictures and a catalogue that do not exist: the product's default is taken instead.
 QString LmSettings::currentLanguage(const QString &fallback) const
 {
     const QString language = open()->value(languageKey).toString();
-    return language.isEmpty() ? fallback : language;
+    return offeredLanguages().contains(language) ? language : fallback;
 }
 
 void LmSettings::setCurrentLanguage(const QString &language)

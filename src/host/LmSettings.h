@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -12,6 +13,8 @@ class LmSettings
 {
 public:
     static LmSettings *instance();
+    // The language codes the wizard offers, in the order of its language box.
+    static const QStringList &offeredLanguages();
 
     QString currentLanguage(const QString &fallback) const;
     void setCurrentLanguage(const QString &language);

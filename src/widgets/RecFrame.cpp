@@ -20,6 +20,14 @@ QPixmap loadUncached(const QString &path)
     return QPixmap::fromImage(QImage(path));
 }
 
+// A missing picture stays empty, without Qt's warning on standard error.
+QPixmap scaledTo(const QPixmap &picture, const QSize &size)
+{
+    if (picture.isNull())
+        return picture;
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 // Pictures are drawn at twice their size on screen, then follow the system zoom.
 QSize displaySize(const QSize &drawn)
 {
@@ -63,8 +71,7 @@ QPalette RecFrame::getFrameBackground(const QString &path)
     const QPixmap background = loadUncached(path);
     frameSize = displaySize(background.size());
     QPalette palette;
-    palette.setBrush(QPalette::Window,
-                     background.scaled(frameSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    palette.setBrush(QPalette::Window, scaledTo(background, frameSize));
     return palette;
 }
 
@@ -80,8 +87,7 @@ void RecFrame::setIcon(const QString &path)
 {
     Log("debug", 1, QStringLiteral("RecFrame::setIcon iconPath:") + path);
     const QPixmap icon = loadUncached(path);
-    ui->recIcon->setPixmap(
-        icon.scaled(displaySize(icon.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    ui->recIcon->setPixmap(scaledTo(icon, displaySize(icon.size())));
     ui->recIcon->setAlignment(Qt::AlignCenter);
 }
 
@@ -102,6 +108,9 @@ void RecFrame::setBtnUrl(const QString &url)
 void RecFrame::setName(const QString &name)
 {
     ui->recName->setText(name);
+    setAccessibleName(name);
+    ui->btnRecUrl->setAccessibleName(
+        QCoreApplication::translate("QObject", "Learn more about %1").arg(name));
 }
 
 void RecFrame::setButtonText(const QString &text)

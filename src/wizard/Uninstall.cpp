@@ -23,6 +23,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QNetworkReply>
@@ -49,6 +50,13 @@ QString currentLanguage()
 QString productId()
 {
     return LmProductInfo::instance()->productID();
+}
+
+bool anyReasonShown(const QVector<QCheckBox *> &boxes)
+{
+    return std::any_of(boxes.cbegin(), boxes.cend(), [](const QCheckBox *box) {
+        return !box->isHidden();
+    });
 }
 
 } // namespace
@@ -99,13 +107,13 @@ void Uninstall::initData()
 
     deletionThread = new FileDeletionThread(installDir);
 
-    ui->framePurchase->installEventFilter(this);
-    ui->discountBg->installEventFilter(this);
     ui->purchaseImg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     loadingMovie = new QMovie(loadingGif, QByteArray(), nullptr);
     ui->loadingLab->setMovie(loadingMovie);
-    loadingMovie->start();
+    // A skin without an animation leaves the label empty, without a warning on standard error.
+    if (!loadingGif.isEmpty())
+        loadingMovie->start();
 
     Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
     createUID();
@@ -465,10 +473,16 @@ void Uninstall::onPurchaseDlgSlot()
 
 void Uninstall::onBtnContinueEnableSlot()
 {
+    updateContinueRule();
+}
+
+// A survey without any reason to choose must not hold the user on its page.
+void Uninstall::updateContinueRule()
+{
     const bool anyChecked = std::any_of(causeOptions.cbegin(),
                                         causeOptions.cend(),
                                         [](const QCheckBox *box) { return box->isChecked(); });
-    ui->btnContinue_2->setEnabled(anyChecked);
+    ui->btnContinue_2->setEnabled(anyChecked || !anyReasonShown(causeOptions));
 }
 
 void Uninstall::updateApp()
@@ -573,9 +587,10 @@ void Uninstall::uninstallCause()
             "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
             .arg(textWeights.value(1))
             .arg(textColors.value(1))
-            .arg(causeUsers));
+            .arg(causeUsers.toHtmlEscaped()));
     ui->causeEdit->setEnabled(true);
     ui->optionFrame->setEnabled(true);
+    updateContinueRule();
 }
 
 void Uninstall::toggleAnswerLine(QWidget *line, bool visible)
@@ -626,6 +641,7 @@ void Uninstall::loadDownLoadRes()
     Log("debug", 1, QStringLiteral("Uninstall load downLoad res"));
     uninstallSkin(bannerPath, promotionPath);
     ui->recWidget->setRecAppInfos(recApps);
+    updateContinueRule();
     Log("debug", 1, QStringLiteral("loading end!"));
     // A later arrival refreshes the pictures and the carousel without taking the user back.
     if (ui->processPage->currentIndex() == 0)
@@ -635,23 +651,60 @@ void Uninstall::loadDownLoadRes()
     loadingMovie->stop();
 }
 
-bool Uninstall::eventFilter(QObject *watched, QEvent *event)
+// The button that Return (forward) or Escape and the window manager's close act through on the
+// page shown; none while files are being removed, when the page shows neither.
+QAbstractButton *Uninstall::pageButton(bool forward) const
 {
-    if (watched == ui->framePurchase)
-        pressOfferButton(event, ui->purchaseBtn);
-    else if (watched == ui->discountBg)
-        pressOfferButton(event, ui->btnDiscount);
-    return LmMainWindowBase::eventFilter(watched, event);
+    QAbstractButton *button = nullptr;
+    switch (ui->processPage->currentIndex()) {
+    case 1:
+        button = forward ? ui->btnContinue_1 : ui->btnCancel_1;
+        break;
+    case 2:
+        if (ui->causePage_2->currentIndex() == 0)
+            button = forward ? ui->btnContinue_2 : ui->btnCancel_2;
+        else
+            button = forward ? ui->btnContinue_3 : ui->btnCancel_3;
+        break;
+    case 3:
+        button = forward ? ui->btnComplete : nullptr;
+        break;
+    }
+    return button && button->isVisible() && button->isEnabled() ? button : nullptr;
 }
 
-void Uninstall::pressOfferButton(QEvent *event, QAbstractButton *button)
+void Uninstall::closeEvent(QCloseEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        button->setDown(true);
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        button->setDown(false);
-        button->click();
+    // Leaving is always the window's own decision, whoever asks: accepting would end the event
+    // loop with the last window, while files are removed or before the reports are delivered.
+    event->ignore();
+    if (isHidden() || dragging)
+        return;
+    const int page = ui->processPage->currentIndex();
+    if (page == 0) {
+        close();
+    } else if (page != 3) {
+        if (QAbstractButton *cancel = pageButton(false))
+            cancel->click();
+    } else if (pageButton(true)) {
+        completeSlot();
+        if (testMode)
+            close();
+    } else if (ui->btnClose->isVisible()) {
+        close();
     }
+}
+
+void Uninstall::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool forward = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!forward && key != Qt::Key_Escape) {
+        LmMainWindowBase::keyPressEvent(event);
+        return;
+    }
+    if (QAbstractButton *button = pageButton(forward))
+        button->click();
 }
 
 void Uninstall::mousePressEvent(QMouseEvent *event)
@@ -695,8 +748,11 @@ void Uninstall::sendFirstReport()
                                           info->productName(QString()),
                                           info->productVersion(QString())};
     FeedbackReport::Answers answers;
-    for (const QCheckBox *option : qAsConst(causeOptions))
-        answers.reasons.append({option->objectName(), option->isChecked()});
+    // Boxes that never received a reason are listed only beside some that did.
+    if (anyReasonShown(causeOptions)) {
+        for (const QCheckBox *option : qAsConst(causeOptions))
+            answers.reasons.append({option->objectName(), option->isChecked()});
+    }
     answers.featureLine = ui->optionLineEdit_1->text();
     answers.priceLine = ui->optionLineEdit_2->text();
     answers.causeText = ui->causeEdit->toPlainText();

@@ -72,10 +72,11 @@ protected slots:
     void loadDownLoadRes();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void initData();
@@ -86,7 +87,8 @@ private:
     void startDeliveryPhase();
     void afterUninstall();
     void toggleAnswerLine(QWidget *line, bool visible);
-    void pressOfferButton(QEvent *event, QAbstractButton *button);
+    QAbstractButton *pageButton(bool forward) const;
+    void updateContinueRule();
     void applyOfferImages(const QString &bannerName, const QString &promotionName);
     void keepPicturesInMemory();
     void createUID();

@@ -183,6 +183,7 @@ int WholeRun::finish(QProcess &host, int timeoutMs)
         return -1;
     }
     m_exitCode = host.exitCode();
+    m_standardError = host.readAllStandardError();
     const QStringList output = QString::fromUtf8(host.readAllStandardOutput())
                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (output.isEmpty() || !output.last().startsWith(QLatin1String("result=")))

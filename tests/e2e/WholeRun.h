@@ -51,6 +51,7 @@ public:
     QStringList usageEvents() const;
     QStringList autopilotLog() const;
     int hostExitCode() const { return m_exitCode; }
+    QByteArray hostStandardError() const { return m_standardError; }
 
 private:
     void copyHost();
@@ -60,4 +61,5 @@ private:
     QTemporaryDir m_dir;
     QString m_product;
     int m_exitCode = -1;
+    QByteArray m_standardError;
 };

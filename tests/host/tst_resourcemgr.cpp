@@ -81,9 +81,14 @@ void TestResourceMgr::languageCatalogueOrEnglish()
     QCOMPARE(continueText(), "Weiter");
     resources->setCurrentLanguage("fr");
     QCOMPARE(continueText(), "Continue");
+    m_env.writeFile("res/translations/uninstall_it.qm", "not a catalogue");
+    resources->setCurrentLanguage("de");
+    resources->setCurrentLanguage("it");
+    QCOMPARE(continueText(), "Continue");
     resources->setCurrentLanguage("de");
     resources->setCurrentLanguage("en");
     QCOMPARE(continueText(), "Continue");
+    QCOMPARE(m_env.logLines("error").size(), 2); // the missing and the damaged catalogue
 }
 
 QTEST_MAIN(TestResourceMgr)

@@ -58,6 +58,8 @@ void TestSettings::savedValuesAndFallbacks()
     QCOMPARE(settings->applicationParam("note", QVariant()).toString(), "a, b=c");
     settings->setCurrentLanguage(QString());
     QCOMPARE(settings->currentLanguage("de"), "de");
+    settings->setCurrentLanguage("xx"); // not one of the offered languages
+    QCOMPARE(settings->currentLanguage("de"), "de");
 
     const QString text = fileText();
     QVERIFY2(text.contains("Skin=night") && text.contains("[ApplicationParam]\nnote="),

@@ -12,14 +12,21 @@
 #include "wizard/UserIdentifier.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include <algorithm>
 
@@ -27,7 +34,8 @@ namespace {
 
 const char fullSkin[] = "Uninstall { qproperty-textColor: \"gray*orange*red\";"
                         " qproperty-textWeight: \"400*700*800\"; qproperty-lineHeight: \"150%\";"
-                        " qproperty-editTextHeight: 31; }";
+                        " qproperty-editTextHeight: 31; }"
+                        " ClickedStackedWidget { qproperty-FrameRecBg: \"a.png*b.png\"; }";
 
 QByteArray reasonsDocument(bool singleChoice, const QByteArray &keys)
 {
@@ -35,6 +43,33 @@ QByteArray reasonsDocument(bool singleChoice, const QByteArray &keys)
            + "], \"default\": [\"q1\"]},"
              " \"uninstallCuaseCheck\": "
            + QByteArray(singleChoice ? "true" : "false") + ", \"users\": \"1,000,000\"}";
+}
+
+// Five apps named so: the carousel shows its arrows.
+QByteArray appsDocument(const QByteArray &name)
+{
+    QByteArray apps;
+    for (int i = 0; i < 5; ++i)
+        apps += QByteArray(i ? "," : "") + "{\"icon\": \"a.png\", \"name\": \"" + name
+                + "\", \"url\": \"https://a.example.com\"}";
+    return "{\"recommendApp\": {\"en\": [" + apps + "]}}";
+}
+
+// Whether the action ends the application's event loop, as the wizard ends its run.
+bool endsTheRun(const std::function<void()> &action)
+{
+    QTimer::singleShot(0, qApp, action);
+    QTimer deadline; // stopped with the function, so it cannot end a later run
+    QObject::connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    deadline.start(300);
+    return QCoreApplication::exec() == 0;
+}
+
+// Keys go where a keyboard's would: to the focused widget, else to the window.
+void pressKey(QWidget *window, Qt::Key key)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : window, key);
 }
 
 } // namespace
@@ -53,8 +88,12 @@ private slots:
     void singleWeightSkinLeavesOfferTextsAlone();
     void surveyMultipleChoice();
     void surveySingleChoice();
-    void surveyWithThreeReasons();
-    void flowThroughEveryPageInTestMode();
+    void surveyWithFewReasons_data();
+    void surveyWithFewReasons();
+    void documentTextsShowAsText();
+    void waysOutOfEachPage_data();
+    void waysOutOfEachPage();
+    void keyboardAloneThroughEveryPage();
     void firstReportPostedAtConfirmation();
     void reportsFollowTheCertificateRule_data();
     void reportsFollowTheCertificateRule();
@@ -63,6 +102,7 @@ private:
     void writeDocuments(bool singleChoice, const QByteArray &keys);
     void openWindow(const QMap<QString, QString> &extend = {}, const char *skin = fullSkin);
     void goToSurvey();
+    void verifyAccessibleNames() const;
 
     TestEnvironment env;
     UrlRecorder urlRecorder;
@@ -91,9 +131,7 @@ void TestUninstallWindow::cleanup()
 
 void TestUninstallWindow::writeDocuments(bool singleChoice, const QByteArray &keys)
 {
-    env.writeFile(QStringLiteral("resources/uninstallConfig/recommendApp.json"),
-                  "{\"recommendApp\": {\"en\": [{\"icon\": \"a.png\", \"name\": \"A\","
-                  " \"url\": \"https://a.example.com\"}]}}");
+    env.writeFile(QStringLiteral("resources/uninstallConfig/recommendApp.json"), appsDocument("A"));
     env.writeFile(QStringLiteral("resources/uninstallConfig/uninstallChose.json"),
                   reasonsDocument(singleChoice, keys));
     env.writeFile(QStringLiteral("resources/uninstallConfig/uninstallCause.json"),
@@ -126,10 +164,12 @@ void TestUninstallWindow::startsOnLoadingPageAndLeavesIt()
     QVERIFY(driver.child<QWidget>("changeLangFrame")->isHidden());
     QVERIFY(driver.child<QWidget>("btnComplete")->isHidden());
     QVERIFY(!driver.child<QWidget>("btnContinue_2")->isEnabled());
-    const auto *languages = driver.child<QComboBox>("comboBox");
-    QCOMPARE(languages->count(), 23);
-    QCOMPARE(languages->itemText(0), QStringLiteral("en"));
-    QCOMPARE(languages->itemText(22), QStringLiteral("ko"));
+    const auto *box = driver.child<QComboBox>("comboBox");
+    QStringList languages;
+    for (int i = 0; i < box->count(); ++i)
+        languages.append(box->itemText(i));
+    QCOMPARE(languages, LmSettings::offeredLanguages()); // a code it offers is kept when saved
+    QCOMPARE(languages.size(), 23);
     QCOMPARE(env.usageLabels(), QStringList{QStringLiteral("init_success")});
 
     QTRY_COMPARE(driver.child<QStackedWidget>("processPage")->currentIndex(), 1);
@@ -214,37 +254,158 @@ void TestUninstallWindow::surveySingleChoice()
     QVERIFY(!featureLine->isVisible());
 }
 
-void TestUninstallWindow::surveyWithThreeReasons()
+void TestUninstallWindow::surveyWithFewReasons_data()
 {
-    writeDocuments(false, "\"q1\", \"q2\", \"q3\"");
-    openWindow();
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("three") << QByteArray("\"q1\", \"q2\", \"q3\"") << 3;
+    QTest::newRow("none") << QByteArray() << 0;
+}
+
+void TestUninstallWindow::surveyWithFewReasons()
+{
+    QFETCH(QByteArray, keys);
+    QFETCH(int, shown);
+    HttpTestServer server;
+    server.setResponse(QStringLiteral("/report"), HttpTestServer::answer(200, "thanks"));
+    writeDocuments(false, keys);
+    openWindow(
+        {{QStringLiteral("uninstallTest"), QStringLiteral("1")},
+         {QStringLiteral("uninstallReportUrl"), server.url(QStringLiteral("/report")).toString()}});
     goToSurvey();
-    for (int row = 4; row <= 6; ++row) {
+    for (int row = shown + 1; row <= 6; ++row) {
         QVERIFY(!driver.reasonBox(row)->isVisible());
         QCOMPARE(driver.reasonBox(row)->objectName(), QStringLiteral("option_%1").arg(row));
     }
+    // Without a reason to choose, Continue must not hold the user on the survey.
+    QCOMPARE(driver.child<QWidget>("btnContinue_2")->isEnabled(), shown == 0);
+    if (shown > 0)
+        QTest::mouseClick(driver.reasonBox(1), Qt::LeftButton);
+    driver.click("btnContinue_2");
+    driver.click("btnContinue_3");
+    QTRY_COMPARE(server.requests().size(), 1);
+    const QJsonArray causes = QJsonDocument::fromJson(server.requests().first().body)
+                                  .object()
+                                  .value(QStringLiteral("uninstallCause"))
+                                  .toArray();
+    QCOMPARE(causes.size(), shown > 0 ? 7 : 1); // the six boxes and the free text, or the text
 }
 
-void TestUninstallWindow::flowThroughEveryPageInTestMode()
+void TestUninstallWindow::documentTextsShowAsText()
+{
+    const QByteArray markup = "<img src=/dev/zero><b>x</b>";
+    env.writeFile(QStringLiteral("resources/uninstallConfig/recommendApp.json"),
+                  appsDocument(markup));
+    env.writeFile(QStringLiteral("resources/uninstallConfig/uninstallChose.json"),
+                  "{\"uninstallChose\": {\"en\": [\"q1\"]}, \"users\": \"" + markup + "\"}");
+    env.writeFile(QStringLiteral("resources/uninstallConfig/uninstallCause.json"),
+                  "{\"uninstallCause\": {\"en\": {\"q1\": \"" + markup + "\"}}}");
+    openWindow();
+    const QString text = QString::fromUtf8(markup);
+    QCOMPARE(driver.reasonBox(1)->text(), text);
+    QVERIFY(driver.child<QLabel>("hintLab")->text().contains(text.toHtmlEscaped()));
+    int shownAsText = 0;
+    for (const QLabel *label : driver.window()->findChildren<QLabel *>()) {
+        const bool plain = label->textFormat() == Qt::PlainText;
+        QVERIFY2(plain || !label->text().contains(text), qPrintable(label->objectName()));
+        shownAsText += plain && label->text() == text;
+    }
+    QCOMPARE(shownAsText, 5);
+}
+
+void TestUninstallWindow::waysOutOfEachPage_data()
+{
+    QTest::addColumn<int>("continues");
+    QTest::addColumn<int>("key"); // 0: the window manager's close
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QString>("label"); // the usage event it sends, if any
+    QTest::newRow("discount offer, close") << 0 << 0 << true << "d_click_cancel";
+    QTest::newRow("discount offer, Escape") << 0 << int(Qt::Key_Escape) << true << "d_click_cancel";
+    QTest::newRow("survey, close") << 1 << 0 << true << "r_click_cancel";
+    QTest::newRow("survey, no reason, Enter") << 1 << int(Qt::Key_Enter) << false << QString();
+    QTest::newRow("upgrade offer, close") << 2 << 0 << true << "u_click_cancel";
+    QTest::newRow("upgrade offer, Escape") << 2 << int(Qt::Key_Escape) << true << "u_click_cancel";
+    // Test mode: the progress page offers "Done" at once and removes nothing.
+    QTest::newRow("progress page, Escape") << 3 << int(Qt::Key_Escape) << false << QString();
+    QTest::newRow("finish page, close") << 3 << 0 << true << QString();
+}
+
+void TestUninstallWindow::waysOutOfEachPage()
+{
+    QFETCH(int, continues);
+    QFETCH(int, key);
+    QFETCH(bool, ends);
+    QFETCH(QString, label);
+    const bool onProgressPage = continues == 3;
+    openWindow({{QStringLiteral("uninstallTest"), onProgressPage ? "1" : "0"}});
+    driver.goToPage(continues);
+    env.clearLogAndUsage();
+    QWidget *window = driver.window();
+    QCOMPARE(endsTheRun([window, key] {
+                 if (key)
+                     QTest::keyClick(window, Qt::Key(key));
+                 else
+                     window->windowHandle()->close(); // as the window manager asks
+             }),
+             ends);
+    QVERIFY(window->isVisible());
+    QCOMPARE(uninstallCancelled, ends && !onProgressPage);
+    QCOMPARE(env.usageLabels(), label.isEmpty() ? QStringList() : QStringList{label});
+    // The finish page is left through "Done": the finish text is shown first.
+    QCOMPARE(driver.child<QWidget>("frameEmail")->isVisible(), onProgressPage && ends);
+}
+
+void TestUninstallWindow::verifyAccessibleNames() const
+{
+    for (QWidget *widget : driver.window()->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(widget)
+                             || qobject_cast<QLineEdit *>(widget)
+                             || qobject_cast<QTextEdit *>(widget)
+                             || qobject_cast<QComboBox *>(widget);
+        if (control && widget->isVisible())
+            QVERIFY2(!QAccessible::queryAccessibleInterface(widget)
+                          ->text(QAccessible::Name)
+                          .isEmpty(),
+                     qPrintable(widget->objectName()));
+    }
+}
+
+void TestUninstallWindow::keyboardAloneThroughEveryPage()
 {
     openWindow({{QStringLiteral("uninstallTest"), QStringLiteral("1")}});
+    QWidget *window = driver.window();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (const char *picture : {"loadingLab", "purchaseImg", "discountBg"}) {
+        QVERIFY(!QAccessible::queryAccessibleInterface(driver.child<QWidget>(picture))
+                     ->text(QAccessible::Description)
+                     .isEmpty());
+    }
     QVERIFY(driver.child<QWidget>("changeLangFrame")->isVisible());
     QVERIFY(!driver.child<QWidget>("btnComplete")->isHidden());
-    goToSurvey();
-    QTest::mouseClick(driver.reasonBox(2), Qt::LeftButton);
-    driver.click("btnContinue_2");
+    verifyAccessibleNames();
+    pressKey(window, Qt::Key_Return);
+    QCOMPARE(driver.child<QStackedWidget>("processPage")->currentIndex(), 2);
+    verifyAccessibleNames();
+    for (int tabs = 0; tabs < 20 && QApplication::focusWidget() != driver.reasonBox(2); ++tabs)
+        pressKey(window, Qt::Key_Tab);
+    pressKey(window, Qt::Key_Space);
+    QVERIFY(driver.reasonBox(2)->isChecked());
+    pressKey(window, Qt::Key_Return);
     QCOMPARE(driver.child<QStackedWidget>("causePage_2")->currentIndex(), 1);
-    driver.click("btnContinue_3");
+    verifyAccessibleNames();
+    pressKey(window, Qt::Key_Enter);
     QCOMPARE(driver.child<QStackedWidget>("processPage")->currentIndex(), 3);
     QVERIFY(driver.child<QWidget>("btnClose")->isVisible()); // no deletion in test mode
+    verifyAccessibleNames();
 
-    driver.click("btnComplete");
+    pressKey(window, Qt::Key_Return);
     QVERIFY(driver.child<QLabel>("thinkLab")
                 ->text()
                 .contains(QStringLiteral("font-weight:800;'>Uninstalled Successfully!")));
     QVERIFY(driver.child<QWidget>("frameEmail")->isVisible());
     QVERIFY(!driver.child<QWidget>("frameBar")->isVisible());
     QVERIFY(driver.window()->isVisible());
+    verifyAccessibleNames();
 
     driver.click("btnClose");
     QVERIFY(!uninstallCancelled);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 #include <QTextEdit>
+#include <QWindow>
 
 namespace {
 
@@ -114,6 +115,11 @@ bool Autopilot::perform(const QString &step)
         if (box)
             box->setCurrentIndex(argument.section(QLatin1Char('='), 1).toInt());
         return box != nullptr;
+    }
+    if (verb == QLatin1String("closewindow")) {
+        // Through the platform window, as a window manager asks.
+        widget->window()->windowHandle()->close();
+        return true;
     }
     if (verb == QLatin1String("shot"))
         return widget->window()->grab().save(argument.section(QLatin1Char('='), 1));
