@@ -6,6 +6,8 @@
 #include "SelfSignedCertificate.h"
 #include "TestEnvironment.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,7 +57,17 @@ public:
     {
         return {"a.png", "b.png", "banner_pic_en.png", "promotion_pic_en.png"};
     }
-    static QByteArray image(const QString &path) { return "\x89PNG " + path.toUtf8(); }
+    // A small PNG of its own for each path (or for "earlier run").
+    static QByteArray image(const QString &path, QSize size = QSize(2, 2))
+    {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(QColor::fromRgb(qHash(path) & 0xffffff));
+        picture.setText("path", path);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        return buffer.data();
+    }
 
     static QByteArray appsDocument(const QJsonArray &apps)
     {

@@ -144,7 +144,7 @@ void RemoteFailuresTest::downloadsFail()
     for (const QString &name : earlierNames) {
         QFile earlier(UrlHandler::cacheDirectory() + name);
         QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier run");
+        earlier.write(RemoteService::image("earlier run"));
     }
     LmSettings::instance()->setApplicationParam("uninstall_version", "v0");
     RemoteService service;
@@ -182,7 +182,7 @@ void RemoteFailuresTest::downloadsFail()
     for (const QString &name : earlierNames) {
         QFile file(UrlHandler::cacheDirectory() + name);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("earlier run"));
+        QCOMPARE(file.readAll(), RemoteService::image("earlier run"));
     }
 }
 
