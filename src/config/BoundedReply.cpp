@@ -3,6 +3,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslConfiguration>
 #include <QTimer>
 
 namespace {
@@ -144,6 +145,8 @@ void BoundedReply::onFinished()
     if (m_done)
         return;
     m_url = m_reply->url();
+    if (m_url.scheme() == QLatin1String("https"))
+        m_peerChain = m_reply->sslConfiguration().peerCertificateChain();
     if (m_error.isEmpty()) {
         const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (m_reply->error() != QNetworkReply::NoError)

@@ -3,7 +3,9 @@
 #include "RequestPolicy.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
+#include <QSslCertificate>
 #include <QUrl>
 
 #include <functional>
@@ -53,6 +55,8 @@ public:
     QByteArray body() const { return m_body; }
     // Where the answer came from, after redirects.
     QUrl url() const { return m_url; }
+    // The certificates the answer came with over https.
+    QList<QSslCertificate> peerCertificateChain() const { return m_peerChain; }
 
     // Ends the transfer as failed, with this reason.
     void fail(const QString &reason);
@@ -77,6 +81,7 @@ private:
     QByteArray m_body;
     qint64 m_received = 0;
     QUrl m_url;
+    QList<QSslCertificate> m_peerChain;
     QString m_error;
     bool m_done = false;
 };

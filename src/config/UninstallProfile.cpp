@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QSaveFile>
+#include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QStandardPaths>
 #include <QThread>
@@ -326,7 +327,7 @@ void UninstallProfile::updaterReplyFinished(BoundedReply *reply)
         file->cancelWriting();
         return;
     }
-    if (!updaterProven(reply->url()) || !file->commit()) {
+    if (!updaterProven(*reply) || !file->commit()) {
         file->cancelWriting();
         return;
     }
@@ -337,7 +338,7 @@ void UninstallProfile::updaterReplyFinished(BoundedReply *reply)
                               | QFileDevice::ExeGroup | QFileDevice::ExeOther);
 }
 
-bool UninstallProfile::updaterProven(const QUrl &from) const
+bool UninstallProfile::updaterProven(const BoundedReply &reply) const
 {
     if (!m_updaterSha256.isEmpty()) {
         const QString actual = QString::fromLatin1(m_updaterHash->result().toHex());
@@ -346,8 +347,11 @@ bool UninstallProfile::updaterProven(const QUrl &from) const
         Log("error", 1, QStringLiteral("updater SHA-256 mismatch, discarded:") + actual);
         return false;
     }
-    // Certificate errors failed the transfer, so an https answer came from its host.
-    if (from.scheme() == QLatin1String("https"))
+    // Checked here too: a connection kept from a request whose certificate errors were ignored
+    // may have carried it.
+    const QUrl from = reply.url();
+    if (from.scheme() == QLatin1String("https") && !reply.peerCertificateChain().isEmpty()
+        && QSslCertificate::verify(reply.peerCertificateChain(), from.host()).isEmpty())
         return true;
     Log("error",
         1,

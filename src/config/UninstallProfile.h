@@ -55,7 +55,7 @@ private:
     void startHandler(const ConfigDocuments::Configuration &configuration);
     void downloadUpdater();
     void updaterReplyFinished(BoundedReply *reply);
-    bool updaterProven(const QUrl &from) const;
+    bool updaterProven(const BoundedReply &reply) const;
 
     QNetworkAccessManager *m_networkManager = nullptr;
     BoundedReply *m_pServiceReply = nullptr;

@@ -69,6 +69,24 @@ public:
         return buffer.data();
     }
 
+    // A small PNG whose header claims 100000 x 100000 pixels.
+    static QByteArray hugeImage()
+    {
+        QByteArray png = RemoteService::image("huge");
+        const char side[] = {0, 1, char(0x86), char(0xa0)};
+        png.replace(16, 4, side, 4).replace(20, 4, side, 4);
+        quint32 crc = 0xffffffff;
+        for (int i = 12; i < 29; ++i) {
+            crc ^= quint8(png[i]);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+        }
+        crc = ~crc;
+        for (int i = 0; i < 4; ++i)
+            png[29 + i] = char(crc >> (24 - 8 * i));
+        return png;
+    }
+
     static QByteArray appsDocument(const QJsonArray &apps)
     {
         const QJsonObject languages{{"en", apps}, {"de", QJsonArray{}}};

@@ -28,24 +28,6 @@ QStringList cachedNames()
     return QDir(UrlHandler::cacheDirectory()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// A small PNG whose header claims 100000 x 100000 pixels.
-QByteArray hugePicture()
-{
-    QByteArray png = RemoteService::image("huge");
-    const char side[] = {0, 1, char(0x86), char(0xa0)};
-    png.replace(16, 4, side, 4).replace(20, 4, side, 4);
-    quint32 crc = 0xffffffff;
-    for (int i = 12; i < 29; ++i) {
-        crc ^= quint8(png[i]);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
-    }
-    crc = ~crc;
-    for (int i = 0; i < 4; ++i)
-        png[29 + i] = char(crc >> (24 - 8 * i));
-    return png;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(HttpTestServer::Response)
@@ -305,7 +287,9 @@ void RemoteHostileTest::hostileAnswers_data()
         << complete << QStringList() << RemoteService::cachedNames();
     row("undecodable banner", "/img/banner_en.png", HttpTestServer::answer(200, "\x89PNG not"))
         << complete << QStringList{"download is no picture within bounds"} << noBanner;
-    row("banner of huge pixel size", "/img/banner_en.png", HttpTestServer::answer(200, hugePicture()))
+    row("banner of huge pixel size",
+        "/img/banner_en.png",
+        HttpTestServer::answer(200, RemoteService::hugeImage()))
         << complete << QStringList{"download is no picture within bounds"} << noBanner;
 }
 
