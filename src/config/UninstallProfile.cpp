@@ -276,12 +276,12 @@ void UninstallProfile::parseDefaultJson()
 void UninstallProfile::downloadUpdater()
 {
     const LmProductInfo *product = LmProductInfo::instance();
-    const QString path = updaterPath();
-    // A program left by an earlier run is not proven by this one.
-    QFile::remove(path);
     const QString address = product->extendParam(QStringLiteral("updateAppUrl"), QString());
     if (address.isEmpty())
         return;
+    // This run's download decides: a program of an earlier run does not stand in for it.
+    const QString path = updaterPath();
+    QFile::remove(path);
     m_updaterSha256
         = product->extendParam(QStringLiteral("updateAppSha256"), QString()).trimmed().toLower();
     bool numeric = false;

@@ -3,6 +3,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -82,10 +83,11 @@ HttpTestServer::Response HttpTestServer::trickle(int intervalMs)
     return response;
 }
 
-HttpTestServer::Response HttpTestServer::endless()
+HttpTestServer::Response HttpTestServer::endless(qint64 length)
 {
     Response response = answer(200, QByteArray(), "application/octet-stream");
     response.kind = Response::Kind::Endless;
+    response.declaredLength = length;
     return response;
 }
 
@@ -244,9 +246,9 @@ QByteArray HttpTestServer::head(const Response &response)
     head += "Content-Type: " + response.contentType + "\r\n";
     if (!response.location.isEmpty())
         head += "Location: " + response.location + "\r\n";
-    if (response.kind != Response::Kind::Endless) {
-        const int length = response.declaredLength >= 0 ? response.declaredLength
-                                                        : response.body.size();
+    if (response.kind != Response::Kind::Endless || response.declaredLength >= 0) {
+        const qint64 length = response.declaredLength >= 0 ? response.declaredLength
+                                                           : response.body.size();
         head += "Content-Length: " + QByteArray::number(length) + "\r\n";
     }
     return head + "Connection: close\r\n\r\n";
@@ -269,11 +271,17 @@ void HttpTestServer::stream(QTcpSocket *socket, const Response &response)
     }
     // Refilled whenever the client has taken what was written, so the server's memory stays flat.
     const QByteArray chunk(64 * 1024, 'x');
+    auto left = std::make_shared<qint64>(response.declaredLength);
+    const auto refill = [socket, chunk, left] {
+        if (*left == 0 || socket->bytesToWrite() >= chunk.size())
+            return;
+        const qint64 size = *left < 0 ? chunk.size() : qMin<qint64>(*left, chunk.size());
+        socket->write(chunk.constData(), size);
+        if (*left > 0 && (*left -= size) == 0)
+            socket->disconnectFromHost();
+    };
     timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, socket, [socket, chunk] {
-        if (socket->bytesToWrite() < chunk.size())
-            socket->write(chunk);
-    });
+    connect(timer, &QTimer::timeout, socket, refill);
     connect(socket, &QTcpSocket::bytesWritten, timer, [timer] { timer->start(0); });
-    socket->write(chunk);
+    refill();
 }

@@ -41,7 +41,8 @@ public:
         QByteArray contentType = "application/json";
         int delayMs = 0;
         // Content-Length sent when not negative; a larger one than the body cuts the body short.
-        int declaredLength = -1;
+        // An endless body with a length stops there.
+        qint64 declaredLength = -1;
         QByteArray location; // sent as the Location header when set
         int trickleMs = 0;
     };
@@ -62,8 +63,8 @@ public:
     static Response cutShort(const QByteArray &body);
     // Announces a 1 MB body and sends one byte of it every intervalMs, until the client leaves.
     static Response trickle(int intervalMs);
-    // Sends a body without length that never ends.
-    static Response endless();
+    // Sends a body without length that never ends, or of the given length, generated as it goes.
+    static Response endless(qint64 length = -1);
     static Response redirect(const QUrl &to);
 
     // Listens at once on a port that the system picks.
