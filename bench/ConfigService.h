@@ -14,6 +14,13 @@ public:
     ConfigService();
 
     QString configUrl() const;
+    QString url(const QString &path) const { return m_server.url(path).toString(); }
+    // Answers path this way instead (the paths: "/config.json", "/recommendApp.json",
+    // "/banner_pic_en.png" and the like).
+    void setResponse(const QString &path, const HttpTestServer::Response &response)
+    {
+        m_server.setResponse(path, response);
+    }
     int requestCount() const { return m_server.requests().size(); }
 
 private:

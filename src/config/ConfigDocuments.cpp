@@ -98,6 +98,8 @@ std::optional<ConfigDocuments::Content> ConfigDocuments::readContent(const QByte
     switch (content.kind) {
     case Kind::RecommendedApps:
         for (const QJsonValue &element : recommendedAppElements(object, language)) {
+            if (content.apps.size() == maxRecommendedApps)
+                break;
             content.icons.append(iconDownload(element));
             content.apps.append(recApp(element));
         }

@@ -17,6 +17,9 @@ class ConfigDocuments
 public:
     enum class Kind { RecommendedApps, Reasons, ReasonTexts, Unknown };
 
+    // Only the first ones of a document are used, and only their icons are fetched.
+    static constexpr int maxRecommendedApps = 64;
+
     // What the configuration document names; the downloads are the banner, then the promotion.
     struct Configuration
     {

@@ -2,10 +2,7 @@
 
 #include "LmProductInfo.h"
 
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QUrl>
 
 RequestPolicy RequestPolicy::fromProduct()
 {
@@ -17,16 +14,11 @@ RequestPolicy RequestPolicy::fromProduct()
     return policy;
 }
 
-QNetworkReply *RequestPolicy::get(QNetworkAccessManager *manager,
-                                  const QString &address,
-                                  int transferTimeoutMs) const
+RequestPolicy RequestPolicy::strict() const
 {
-    QNetworkRequest request(QUrl(address, QUrl::TolerantMode));
-    if (transferTimeoutMs > 0)
-        request.setTransferTimeout(transferTimeoutMs);
-    QNetworkReply *reply = manager->get(request);
-    apply(reply);
-    return reply;
+    RequestPolicy policy = *this;
+    policy.m_strictTls = true;
+    return policy;
 }
 
 void RequestPolicy::apply(QNetworkReply *reply) const

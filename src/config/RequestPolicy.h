@@ -1,8 +1,6 @@
 #pragma once
 
-class QNetworkAccessManager;
 class QNetworkReply;
-class QString;
 
 /// How every request of the wizard is sent. Certificate errors are ignored unless the product
 /// sets the extended parameter "uninstallStrictTls" to 1; then they fail the request.
@@ -13,13 +11,10 @@ public:
     static RequestPolicy fromProduct();
 
     bool strictTls() const { return m_strictTls; }
+    // The same policy with certificate errors failing the request.
+    RequestPolicy strict() const;
 
-    // A GET for the address parsed in tolerant mode and used as it stands; a transfer that
-    // moves no data for transferTimeoutMs (0: no limit) fails with a cancellation.
-    QNetworkReply *get(QNetworkAccessManager *manager,
-                       const QString &address,
-                       int transferTimeoutMs = 0) const;
-    // For a request sent elsewhere: applies the certificate rule to its reply at once.
+    // Applies the certificate rule to a reply at once.
     void apply(QNetworkReply *reply) const;
 
 private:

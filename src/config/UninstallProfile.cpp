@@ -1,10 +1,12 @@
 #include "UninstallProfile.h"
 
+#include "BoundedReply.h"
 #include "ConfigDocuments.h"
 #include "Framework.h"
 #include "LmProductInfo.h"
 #include "LmResourceMgr.h"
 #include "LmSettings.h"
+#include "OutsidePicture.h"
 #include "ProcessEnvironment.h"
 #include "UrlHandler.h"
 #include "Utility.h"
@@ -14,8 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QSaveFile>
+#include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QStandardPaths>
 #include <QThread>
@@ -25,6 +27,10 @@
 namespace {
 
 constexpr int configTimeoutMs = 3000;
+constexpr int idleTimeoutMs = 10000;
+constexpr qint64 updaterBytes = qint64(1) << 30;
+
+int loadingDeadlineMs = 15000;
 
 // Qt sets up the TLS library for the first request that it does not send as plain HTTP, an empty
 // address included: 10 to 15 ms of loading and cipher setup.
@@ -45,14 +51,20 @@ UninstallProfile::UninstallProfile(QObject *parent)
     m_language = LmSettings::instance()->currentLanguage(
         LmProductInfo::instance()->defaultLanguage());
     m_requestPolicy = RequestPolicy::fromProduct();
+    // Pictures cached by an earlier run are decoded later only if their size is within bounds.
+    OutsidePicture::sweep(UrlHandler::cacheDirectory());
+    connect(this, &UninstallProfile::uninstallCauseEmit, this, [this] { m_reasonsSettled = true; });
+    connect(this, &UninstallProfile::downLoadResEmit, this, [this] { m_resourcesGiven = true; });
     m_networkManager = Framework::networkAccessManager();
     if (m_networkManager) {
         const QString key = QStringLiteral("uninstallConfigURL");
-        m_pServiceReply = m_requestPolicy.get(m_networkManager,
-                                              LmProductInfo::instance()->extendParam(key,
-                                                                                     QString()));
+        m_pServiceReply = BoundedReply::get(m_networkManager,
+                                            LmProductInfo::instance()->extendParam(key, QString()),
+                                            {idleTimeoutMs, 0, BoundedReply::documentBytes},
+                                            m_requestPolicy);
+        m_pServiceReply->setParent(this);
         connect(m_pServiceReply,
-                &QNetworkReply::finished,
+                &BoundedReply::finished,
                 this,
                 &UninstallProfile::onReplaryFinished,
                 Qt::QueuedConnection);
@@ -60,6 +72,7 @@ UninstallProfile::UninstallProfile(QObject *parent)
     }
     connect(m_timeoutTimer, &QTimer::timeout, this, &UninstallProfile::readConfigTimeout);
     m_timeoutTimer->start();
+    QTimer::singleShot(loadingDeadlineMs, this, &UninstallProfile::loadingDeadlinePassed);
 }
 
 UninstallProfile::~UninstallProfile()
@@ -79,6 +92,11 @@ QString UninstallProfile::updaterPath()
            + QString::fromStdString(platform::executableSuffix());
 }
 
+void UninstallProfile::setLoadingDeadline(int milliseconds)
+{
+    loadingDeadlineMs = milliseconds;
+}
+
 void UninstallProfile::prepareTls()
 {
     const LmProductInfo *product = LmProductInfo::instance();
@@ -95,11 +113,11 @@ void UninstallProfile::onReplaryFinished()
     // aborted request must not bring the defaults a second time.
     if (!m_timeoutTimer->isActive())
         return;
-    if (m_pServiceReply && sender() == m_pServiceReply
-        && m_pServiceReply->error() == QNetworkReply::NoError) {
+    if (m_pServiceReply && sender() == m_pServiceReply && m_pServiceReply->succeeded()) {
         m_timeoutTimer->stop();
-        m_document = m_pServiceReply->readAll();
+        m_document = m_pServiceReply->body();
         parseConfigJson();
+        m_document.clear();
         m_pServiceReply->deleteLater();
         m_pServiceReply = nullptr;
         return;
@@ -117,7 +135,8 @@ void UninstallProfile::onReplaryFinished()
 void UninstallProfile::readConfigTimeout()
 {
     if (m_pServiceReply) {
-        m_pServiceReply->abort();
+        m_pServiceReply->disconnect(this);
+        m_pServiceReply->fail(QStringLiteral("timed out"));
         m_pServiceReply->deleteLater();
         m_pServiceReply = nullptr;
     }
@@ -125,9 +144,25 @@ void UninstallProfile::readConfigTimeout()
     loadDefaultRes();
 }
 
+void UninstallProfile::loadingDeadlinePassed()
+{
+    if (m_timeoutTimer->isActive()) {
+        readConfigTimeout();
+    } else if (!m_reasonsSettled) {
+        Log("error", 1, QStringLiteral("remote documents not complete in time, load default res!"));
+        loadDefaultRes();
+    } else if (!m_resourcesGiven) {
+        Log("error", 1, QStringLiteral("pictures not complete in time, go on without them"));
+        emit downLoadResEmit();
+    }
+    // From now on only pictures and the recommended apps may still change.
+    m_loadingOver = true;
+}
+
 void UninstallProfile::loadDefaultRes()
 {
     m_timeoutTimer->stop();
+    m_reasonsSettled = true;
     m_causeList.clear();
     const QString directory = LmResourceMgr::instance()->productResourceRoot()
                               + QStringLiteral("/uninstallConfig");
@@ -186,7 +221,10 @@ void UninstallProfile::startHandler(const ConfigDocuments::Configuration &config
         m_handler,
         &UrlHandler::LoadResError,
         this,
-        [this] { loadDefaultRes(); },
+        [this] {
+            if (!m_loadingOver)
+                loadDefaultRes();
+        },
         Qt::QueuedConnection);
     connect(
         m_handler,
@@ -201,7 +239,10 @@ void UninstallProfile::startHandler(const ConfigDocuments::Configuration &config
         [this](bool check,
                const QVector<QString> &keys,
                const QMap<QString, QString> &texts,
-               const QString &users) { emit uninstallCauseEmit(check, keys, texts, users); },
+               const QString &users) {
+            if (!m_loadingOver)
+                emit uninstallCauseEmit(check, keys, texts, users);
+        },
         Qt::QueuedConnection);
     m_workerThread->start(QThread::InheritPriority);
 }
@@ -234,61 +275,86 @@ void UninstallProfile::parseDefaultJson()
 
 void UninstallProfile::downloadUpdater()
 {
-    const QString address = LmProductInfo::instance()->extendParam(QStringLiteral("updateAppUrl"),
-                                                                   QString());
+    const LmProductInfo *product = LmProductInfo::instance();
+    const QString address = product->extendParam(QStringLiteral("updateAppUrl"), QString());
     if (address.isEmpty())
         return;
-    m_updaterSha256 = LmProductInfo::instance()
-                          ->extendParam(QStringLiteral("updateAppSha256"), QString())
+    // This run's download decides: a program of an earlier run does not stand in for it.
+    const QString path = updaterPath();
+    QFile::remove(path);
+    m_updaterSha256
+        = product->extendParam(QStringLiteral("updateAppSha256"), QString()).trimmed().toLower();
+    bool numeric = false;
+    qint64 maxBytes = product->extendParam(QStringLiteral("updateAppMaxBytes"), QString())
                           .trimmed()
-                          .toLower();
-    QNetworkReply *reply = m_requestPolicy.get(m_networkManager, address);
+                          .toLongLong(&numeric);
+    if (!numeric || maxBytes <= 0)
+        maxBytes = updaterBytes;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    m_updaterFile = std::make_unique<QSaveFile>(path);
+    if (!m_updaterFile->open(QIODevice::WriteOnly)) {
+        Log("error", 1, QStringLiteral("updater not stored:") + m_updaterFile->errorString());
+        m_updaterFile.reset();
+        return;
+    }
+    m_updaterHash = std::make_unique<QCryptographicHash>(QCryptographicHash::Sha256);
+    // Without a checksum only a valid certificate can prove the program.
+    const RequestPolicy policy = m_updaterSha256.isEmpty() ? m_requestPolicy.strict()
+                                                           : m_requestPolicy;
+    BoundedReply *reply = BoundedReply::get(m_networkManager,
+                                            address,
+                                            {idleTimeoutMs, 0, maxBytes},
+                                            policy,
+                                            [this](const QByteArray &piece) {
+                                                m_updaterHash->addData(piece);
+                                                return m_updaterFile->write(piece) == piece.size();
+                                            });
+    reply->setParent(this);
     connect(
         reply,
-        &QNetworkReply::finished,
+        &BoundedReply::finished,
         this,
         [this, reply] { updaterReplyFinished(reply); },
         Qt::QueuedConnection);
 }
 
-void UninstallProfile::updaterReplyFinished(QNetworkReply *reply)
+void UninstallProfile::updaterReplyFinished(BoundedReply *reply)
 {
     reply->deleteLater();
-    if (reply->error() == QNetworkReply::NoError) {
-        const QByteArray program = reply->readAll();
-        if (updaterMatchesChecksum(program))
-            saveUpdater(program);
-    } else if (sender() != reply) {
-        Log("error", 1, QStringLiteral("sender() != reply"));
-    } else {
+    const std::unique_ptr<QSaveFile> file = std::move(m_updaterFile);
+    if (!reply->succeeded()) {
         Log("error", 1, QStringLiteral("NetworkError error:") + reply->errorString());
+        file->cancelWriting();
+        return;
     }
-}
-
-bool UninstallProfile::updaterMatchesChecksum(const QByteArray &program) const
-{
-    if (m_updaterSha256.isEmpty())
-        return true;
-    const QString actual = QString::fromLatin1(
-        QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex());
-    if (actual == m_updaterSha256)
-        return true;
-    Log("error", 1, QStringLiteral("updater SHA-256 mismatch, discarded:") + actual);
-    return false;
-}
-
-void UninstallProfile::saveUpdater(const QByteArray &program)
-{
-    const QString path = updaterPath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!updaterProven(*reply) || !file->commit()) {
+        file->cancelWriting();
         return;
-    file.write(program);
-    if (!file.commit())
-        return;
+    }
     // The upgrade offer starts this file; the exe bits mean nothing on Windows.
+    const QString path = file->fileName();
     QFile::setPermissions(path,
                           QFile::permissions(path) | QFileDevice::ExeOwner | QFileDevice::ExeUser
                               | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+}
+
+bool UninstallProfile::updaterProven(const BoundedReply &reply) const
+{
+    if (!m_updaterSha256.isEmpty()) {
+        const QString actual = QString::fromLatin1(m_updaterHash->result().toHex());
+        if (actual == m_updaterSha256)
+            return true;
+        Log("error", 1, QStringLiteral("updater SHA-256 mismatch, discarded:") + actual);
+        return false;
+    }
+    // Checked here too: a connection kept from a request whose certificate errors were ignored
+    // may have carried it.
+    const QUrl from = reply.url();
+    if (from.scheme() == QLatin1String("https") && !reply.peerCertificateChain().isEmpty()
+        && QSslCertificate::verify(reply.peerCertificateChain(), from.host()).isEmpty())
+        return true;
+    Log("error",
+        1,
+        QStringLiteral("updater neither over https nor matching \"updateAppSha256\", discarded"));
+    return false;
 }

@@ -7,8 +7,12 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <memory>
+
+class BoundedReply;
+class QCryptographicHash;
 class QNetworkAccessManager;
-class QNetworkReply;
+class QSaveFile;
 class QThread;
 class QTimer;
 class UrlHandler;
@@ -27,6 +31,9 @@ public:
     // Sets up the TLS library on a pool thread when the requests sent at construction will need
     // it, so that the window is built meanwhile instead of waiting for it.
     static void prepareTls();
+    // Whatever has not arrived this long after construction (default 15000 ms) counts as
+    // failed. Tests shorten it; a loader reads it when it is constructed.
+    static void setLoadingDeadline(int milliseconds);
 
 signals:
     void recAppEmit(QVector<RecApp> apps);
@@ -41,17 +48,17 @@ public slots:
     void readConfigTimeout();
 
 private:
+    void loadingDeadlinePassed();
     void loadDefaultRes();
     void parseConfigJson();
     void parseDefaultJson();
     void startHandler(const ConfigDocuments::Configuration &configuration);
     void downloadUpdater();
-    void updaterReplyFinished(QNetworkReply *reply);
-    bool updaterMatchesChecksum(const QByteArray &program) const;
-    static void saveUpdater(const QByteArray &program);
+    void updaterReplyFinished(BoundedReply *reply);
+    bool updaterProven(const BoundedReply &reply) const;
 
     QNetworkAccessManager *m_networkManager = nullptr;
-    QNetworkReply *m_pServiceReply = nullptr;
+    BoundedReply *m_pServiceReply = nullptr;
     QTimer *m_timeoutTimer = nullptr;
     QThread *m_workerThread = nullptr;
     QByteArray m_document;
@@ -62,6 +69,11 @@ private:
     UrlHandler *m_handler = nullptr;
 
     RequestPolicy m_requestPolicy;
-    // "updateAppSha256" in lower case; empty when the updater is stored unchecked.
+    // "updateAppSha256" in lower case; empty when only the certificate can prove the updater.
     QString m_updaterSha256;
+    std::unique_ptr<QSaveFile> m_updaterFile;
+    std::unique_ptr<QCryptographicHash> m_updaterHash;
+    bool m_reasonsSettled = false;
+    bool m_resourcesGiven = false;
+    bool m_loadingOver = false;
 };

@@ -1,25 +1,27 @@
 #include "UrlHandler.h"
 
+#include "BoundedReply.h"
 #include "Framework.h"
 #include "LmProductInfo.h"
 #include "LmSettings.h"
+#include "OutsidePicture.h"
 #include "Utility.h"
 
 #include <QDir>
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
 
 int transferTimeoutMs = 10000;
+int deadlineMs = 10000;
 
 const QString versionKey = QStringLiteral("uninstall_version");
 
 // A reply that failed, or a slot called by something else than a reply.
-void logFailure(QNetworkReply *reply, const QString &withoutReply)
+void logFailure(BoundedReply *reply, const QString &withoutReply)
 {
     if (reply) {
         Log("error", 1, QStringLiteral("NetworkError error:") + reply->errorString());
@@ -47,6 +49,7 @@ UrlHandler::UrlHandler(const QString &version,
     , m_requestPolicy(RequestPolicy::fromProduct())
     , m_cacheDirectory(cacheDirectory())
     , m_transferTimeoutMs(transferTimeoutMs)
+    , m_deadlineMs(deadlineMs)
 {
     if (const QNetworkAccessManager *shared = Framework::networkAccessManager())
         m_proxy = shared->proxy();
@@ -57,6 +60,11 @@ UrlHandler::~UrlHandler() = default;
 void UrlHandler::setTransferTimeout(int milliseconds)
 {
     transferTimeoutMs = milliseconds;
+}
+
+void UrlHandler::setDeadline(int milliseconds)
+{
+    deadlineMs = milliseconds;
 }
 
 QString UrlHandler::cacheDirectory()
@@ -80,8 +88,14 @@ void UrlHandler::requestDocument(const QString &address,
                                  void (UrlHandler::*handlerSlot)())
 {
     m_expectedKind = kind;
-    QNetworkReply *reply = m_requestPolicy.get(manager(), address, m_transferTimeoutMs);
-    connect(reply, &QNetworkReply::finished, this, handlerSlot, Qt::QueuedConnection);
+    BoundedReply *reply = BoundedReply::get(manager(),
+                                            address,
+                                            {m_transferTimeoutMs,
+                                             m_deadlineMs,
+                                             BoundedReply::documentBytes},
+                                            m_requestPolicy);
+    reply->setParent(this);
+    connect(reply, &BoundedReply::finished, this, handlerSlot, Qt::QueuedConnection);
 }
 
 void UrlHandler::recAppHandelThreadFunction()
@@ -105,8 +119,8 @@ void UrlHandler::causeHandelThreadFunction()
 
 void UrlHandler::recAppReplyFinished()
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (!reply || reply->error() != QNetworkReply::NoError) {
+    auto *reply = qobject_cast<BoundedReply *>(sender());
+    if (!reply || !reply->succeeded()) {
         logFailure(reply, QStringLiteral("m_recAppReply is nullptr"));
         emit LoadResError();
         return;
@@ -120,13 +134,12 @@ void UrlHandler::recAppReplyFinished()
         return;
     }
     startDownloads();
-    LmSettings::instance()->setApplicationParam(versionKey, QVariant(m_version));
 }
 
 void UrlHandler::replyFinished()
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (!reply || reply->error() != QNetworkReply::NoError) {
+    auto *reply = qobject_cast<BoundedReply *>(sender());
+    if (!reply || !reply->succeeded()) {
         logFailure(reply, QStringLiteral("reply is nullptr"));
         emit LoadResError();
         return;
@@ -135,12 +148,13 @@ void UrlHandler::replyFinished()
     parseReply(reply);
 }
 
-void UrlHandler::parseReply(QNetworkReply *reply)
+void UrlHandler::parseReply(BoundedReply *reply)
 {
     {
         QMutexLocker locker(&m_mutex);
-        m_document = reply->readAll();
+        m_document = reply->body();
         parseJson();
+        m_document.clear();
     }
     reply->deleteLater();
 }
@@ -200,7 +214,7 @@ void UrlHandler::startDownloads()
 {
     dropRefusedDownloads();
     if (m_downloads.isEmpty())
-        emit downLoadResEmit();
+        finishDownloads();
     else
         imageDownload();
 }
@@ -221,9 +235,15 @@ void UrlHandler::imageDownload()
         return;
     const DownloadItem item = m_downloads.takeFirst();
     m_currentFileName = item.fileName;
-    QNetworkReply *reply = m_requestPolicy.get(manager(), item.url.toString(), m_transferTimeoutMs);
+    BoundedReply *reply = BoundedReply::get(manager(),
+                                            item.url.toString(),
+                                            {m_transferTimeoutMs,
+                                             m_deadlineMs,
+                                             BoundedReply::imageBytes},
+                                            m_requestPolicy);
+    reply->setParent(this);
     connect(reply,
-            &QNetworkReply::finished,
+            &BoundedReply::finished,
             this,
             &UrlHandler::downloadFinished,
             Qt::QueuedConnection);
@@ -231,29 +251,45 @@ void UrlHandler::imageDownload()
 
 void UrlHandler::downloadFinished()
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
-    if (reply && reply->error() == QNetworkReply::NoError) {
-        storeDownload(reply->readAll());
+    auto *reply = qobject_cast<BoundedReply *>(sender());
+    if (reply && reply->succeeded() && OutsidePicture::decodes(reply->body())) {
+        m_downloadsStored = storeDownload(reply->body()) && m_downloadsStored;
         reply->deleteLater();
         Log("debug", 1, QStringLiteral("start imageDownload!"));
+    } else if (reply && reply->succeeded()) {
+        Log("error",
+            1,
+            QStringLiteral("download is no picture within bounds, not stored:") + m_currentFileName);
+        reply->deleteLater();
+        m_downloadsStored = false;
     } else {
         logFailure(reply, QStringLiteral("reply is nullptr"));
+        m_downloadsStored = false;
     }
     dropRefusedDownloads();
     if (m_downloads.isEmpty()) {
-        Log("debug", 1, QStringLiteral("downLoadResEmit"));
-        emit downLoadResEmit();
+        finishDownloads();
+        return;
     }
     imageDownload();
 }
 
-void UrlHandler::storeDownload(const QByteArray &bytes)
+void UrlHandler::finishDownloads()
+{
+    // A version whose pictures were not all stored is fetched again at the next run.
+    if (m_downloadsStored)
+        LmSettings::instance()->setApplicationParam(versionKey, QVariant(m_version));
+    Log("debug", 1, QStringLiteral("downLoadResEmit"));
+    emit downLoadResEmit();
+}
+
+bool UrlHandler::storeDownload(const QByteArray &bytes)
 {
     QDir().mkpath(m_cacheDirectory);
     // Written aside and renamed, so a failed write keeps the copy of an earlier run.
     QSaveFile file(m_cacheDirectory + m_currentFileName);
     if (!file.open(QIODevice::WriteOnly))
-        return;
+        return false;
     file.write(bytes);
-    file.commit();
+    return file.commit();
 }

@@ -13,8 +13,8 @@
 #include <QObject>
 #include <QVector>
 
+class BoundedReply;
 class QNetworkAccessManager;
-class QNetworkReply;
 
 /// Fetches, on a worker thread, the documents that the configuration names, one after the
 /// other, and the offer images and icons, one at a time, into the image cache.
@@ -33,8 +33,10 @@ public:
     ~UrlHandler() override;
 
     // Every document request and download fails when no data moved for this long (default
-    // 10000 ms). Tests shorten it; a handler reads it when it is constructed.
+    // 10000 ms), or when it is not complete this long after its start (default 10000 ms).
+    // Tests shorten them; a handler reads them when it is constructed.
     static void setTransferTimeout(int milliseconds);
+    static void setDeadline(int milliseconds);
 
     static QString cacheDirectory();
 
@@ -64,10 +66,11 @@ private:
     void requestDocument(const QString &address,
                          ConfigDocuments::Kind kind,
                          void (UrlHandler::*handlerSlot)());
-    void parseReply(QNetworkReply *reply);
+    void parseReply(BoundedReply *reply);
     void startDownloads();
     void dropRefusedDownloads();
-    void storeDownload(const QByteArray &bytes);
+    bool storeDownload(const QByteArray &bytes);
+    void finishDownloads();
     QNetworkAccessManager *manager();
 
     QNetworkAccessManager *m_networkManager = nullptr;
@@ -90,6 +93,8 @@ private:
     QNetworkProxy m_proxy;
     QString m_cacheDirectory;
     int m_transferTimeoutMs = 0;
+    int m_deadlineMs = 0;
+    bool m_downloadsStored = true;
     // The one kind that the document in flight may be; anything else ends the chain.
     ConfigDocuments::Kind m_expectedKind = ConfigDocuments::Kind::Unknown;
 };

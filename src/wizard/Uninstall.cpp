@@ -11,6 +11,7 @@
 #include "LmSingleInstance.h"
 #include "Utility.h"
 #include "checkclose/CheckCloseDlg.h"
+#include "config/BoundedReply.h"
 #include "config/RequestPolicy.h"
 #include "config/UninstallProfile.h"
 #include "removal/FileDeletionThread.h"
@@ -23,11 +24,10 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMovie>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QPixmapCache>
 #include <QStandardPaths>
 #include <QTimer>
@@ -102,6 +102,10 @@ void Uninstall::initData()
     installDir = QDir(appDir);
     const LmProductInfo *product = LmProductInfo::instance();
     reportUrl = product->extendParam(QStringLiteral("uninstallReportUrl"), QString());
+    if (!reportUrl.isEmpty() && !BoundedReply::isRequestable(QUrl(reportUrl, QUrl::TolerantMode))) {
+        Log("error", 1, QStringLiteral("refused report address (only http and https):") + reportUrl);
+        reportUrl.clear();
+    }
     testMode = product->extendParam(QStringLiteral("uninstallTest"), QString()).toInt() != 0;
     Log("debug", 1, QStringLiteral("Uninstall initData get File count end!"));
 
@@ -299,7 +303,8 @@ void Uninstall::changePage()
             sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
         else if (inner == 1)
             sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("u_click_uninstall"));
-        ui->btnUpdate->show();
+        // Only a program that proved itself is stored there.
+        ui->btnUpdate->setVisible(QFileInfo(UninstallProfile::updaterPath()).isFile());
         ui->discountBg->show();
         if (inner == 0) {
             ui->causePage_2->setCurrentIndex(1);
@@ -354,6 +359,13 @@ void Uninstall::close()
         return;
     }
     sendEvent(QStringLiteral("uninstall_success"), QStringLiteral("uninstall process success!"));
+    if (reportUrl.isEmpty()) {
+        // Nothing to deliver: no reason to stay.
+        hide();
+        afterUninstall();
+        QCoreApplication::quit();
+        return;
+    }
     startDeliveryPhase();
     afterUninstall();
 }
@@ -769,25 +781,29 @@ void Uninstall::sendSecondReport()
 
 void Uninstall::postData(const QByteArray &data)
 {
-    QNetworkRequest request;
-    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-    request.setUrl(QUrl(reportUrl, QUrl::TolerantMode));
-    QNetworkReply *reply = Framework::networkAccessManager()->post(request, data);
-    RequestPolicy::fromProduct().apply(reply);
-    // The reply's own copy of the body tells which report it carried.
-    connect(reply, &QNetworkReply::finished, this, [this, reply, data] {
-        const bool accepted = reply->error() == QNetworkReply::NoError;
-        if (accepted)
+    const bool first = data == firstReportData;
+    bool &inFlight = first ? firstReportInFlight : secondReportInFlight;
+    if (reportUrl.isEmpty() || inFlight || (first ? firstReportPosted : secondReportPosted))
+        return;
+    inFlight = true;
+    BoundedReply *reply = BoundedReply::post(Framework::networkAccessManager(),
+                                             reportUrl,
+                                             data,
+                                             {10000, 10000, BoundedReply::documentBytes},
+                                             RequestPolicy::fromProduct());
+    reply->setParent(this);
+    connect(reply, &BoundedReply::finished, this, [this, reply, first] {
+        if (reply->succeeded())
             Log("debug",
                 1,
                 QStringLiteral("HTTP POST request successful and Response: ")
-                    + QString::fromUtf8(reply->readAll()));
+                    + QString::fromUtf8(reply->body()));
         else
             Log("debug", 1, QStringLiteral("HTTP POST request failed: ") + reply->errorString());
-        if (data == firstReportData)
-            firstReportPosted = accepted;
-        else
-            secondReportPosted = accepted;
+        // A confirmed report stays confirmed, whatever an earlier post of it ends with.
+        if (reply->succeeded())
+            (first ? firstReportPosted : secondReportPosted) = true;
+        (first ? firstReportInFlight : secondReportInFlight) = false;
         reply->deleteLater();
     });
 }

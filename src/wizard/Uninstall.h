@@ -121,6 +121,8 @@ private:
     QString userId;
     bool firstReportPosted = false;
     bool secondReportPosted = false;
+    bool firstReportInFlight = false;
+    bool secondReportInFlight = false;
     QByteArray firstReportData;
     QByteArray secondReportData;
     bool testMode = false;

@@ -6,6 +6,8 @@
 #include "SelfSignedCertificate.h"
 #include "TestEnvironment.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,7 +57,35 @@ public:
     {
         return {"a.png", "b.png", "banner_pic_en.png", "promotion_pic_en.png"};
     }
-    static QByteArray image(const QString &path) { return "\x89PNG " + path.toUtf8(); }
+    // A small PNG of its own for each path (or for "earlier run").
+    static QByteArray image(const QString &path, QSize size = QSize(2, 2))
+    {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(QColor::fromRgb(qHash(path) & 0xffffff));
+        picture.setText("path", path);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        return buffer.data();
+    }
+
+    // A small PNG whose header claims 100000 x 100000 pixels.
+    static QByteArray hugeImage()
+    {
+        QByteArray png = RemoteService::image("huge");
+        const char side[] = {0, 1, char(0x86), char(0xa0)};
+        png.replace(16, 4, side, 4).replace(20, 4, side, 4);
+        quint32 crc = 0xffffffff;
+        for (int i = 12; i < 29; ++i) {
+            crc ^= quint8(png[i]);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
+        }
+        crc = ~crc;
+        for (int i = 0; i < 4; ++i)
+            png[29 + i] = char(crc >> (24 - 8 * i));
+        return png;
+    }
 
     static QByteArray appsDocument(const QJsonArray &apps)
     {

@@ -69,8 +69,15 @@ void ConfigLoaderTest::fallsBackToDefaults_data()
 
     QTest::newRow("connection refused")
         << "closed" << 0 << QByteArray() << "NetworkError error:Connection refused" << true;
-    QTest::newRow("address not set")
-        << "unset" << 0 << QByteArray() << "NetworkError error:Protocol \"\" is unknown" << true;
+    // Only http and https are requested: a document that names this server's /apps is never
+    // read from elsewhere.
+    const QString refused = QStringLiteral("NetworkError error:refused address");
+    QTest::newRow("address not set") << "" << 0 << QByteArray() << refused << true;
+    QTest::newRow("file") << "file://%1" << 0 << QByteArray() << refused << true;
+    QTest::newRow("data") << "data:application/json,%2" << 0 << QByteArray() << refused << true;
+    QTest::newRow("ftp") << "ftp://127.0.0.1/config" << 0 << QByteArray() << refused << true;
+    QTest::newRow("qrc") << "qrc:/config.json" << 0 << QByteArray() << refused << true;
+    QTest::newRow("no scheme") << "127.0.0.1/config" << 0 << QByteArray() << refused << true;
     QTest::newRow("server error") << "running" << 500 << QByteArray("{}")
                                   << "NetworkError error:Error transferring" << true;
     QTest::newRow("connection dropped")
@@ -96,9 +103,12 @@ void ConfigLoaderTest::fallsBackToDefaults()
         server.setResponse(QStringLiteral("/config"), HttpTestServer::answer(status, body));
     if (service == QLatin1String("closed"))
         server.stop();
-    const QString address = service == QLatin1String("unset")
-                                ? QString()
-                                : server.url(QStringLiteral("/config")).toString();
+    const QByteArray document = R"({"recommendApp": ")" + server.url("/apps").toEncoded() + "\"}";
+    m_env.writeFile(QStringLiteral("config.json"), document);
+    const bool served = QStringList{"closed", "running", "dropped"}.contains(service);
+    const QString address = served ? server.url(QStringLiteral("/config")).toString()
+                                   : service.arg(m_env.root() + QStringLiteral("/config.json"),
+                                                 QString::fromLatin1(document.toPercentEncoding()));
     m_env.writeProductIni({{QStringLiteral("uninstallConfigURL"), address}});
 
     QElapsedTimer clock;
@@ -115,6 +125,8 @@ void ConfigLoaderTest::fallsBackToDefaults()
                  qPrintable(m_env.logLines(QStringLiteral("error")).join(QLatin1Char('\n'))));
     QCOMPARE(logged(QStringLiteral("debug"), QStringLiteral("load default res!")), requestFailed);
     QVERIFY(!logged(QStringLiteral("debug"), QStringLiteral("readuninstallConfig faild!")));
+    if (!served)
+        QCOMPARE(server.requestedPaths(), QStringList());
 }
 
 void ConfigLoaderTest::lateConfigurationIsIgnored()

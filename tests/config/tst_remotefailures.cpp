@@ -144,8 +144,13 @@ void RemoteFailuresTest::downloadsFail()
     for (const QString &name : earlierNames) {
         QFile earlier(UrlHandler::cacheDirectory() + name);
         QVERIFY(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier run");
+        earlier.write(RemoteService::image("earlier run"));
     }
+    // Cached by an earlier run, but too large to decode: dropped.
+    QFile huge(UrlHandler::cacheDirectory() + "huge.png");
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write(RemoteService::hugeImage());
+    huge.close();
     LmSettings::instance()->setApplicationParam("uninstall_version", "v0");
     RemoteService service;
     service.setResponse("/img/banner_en.png", HttpTestServer::answer(404, "gone"));
@@ -175,14 +180,17 @@ void RemoteFailuresTest::downloadsFail()
 
     QCOMPARE(RemoteService::picked(service.requestedPaths(), RemoteService::imagePaths()),
              RemoteService::imagePaths());
-    QCOMPARE(m_env.logLines("error").size(), 3);
+    QCOMPARE(m_env.logLines("error").size(), 4);
+    // Fetched again at the next run.
+    QCOMPARE(LmSettings::instance()->applicationParam("uninstall_version", QVariant()).toString(),
+             QStringLiteral("v0"));
     const QStringList names = QDir(UrlHandler::cacheDirectory())
                                   .entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(names, (QStringList{"a.png", "banner_pic_en.png", "promotion_pic_en.png"}));
     for (const QString &name : earlierNames) {
         QFile file(UrlHandler::cacheDirectory() + name);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("earlier run"));
+        QCOMPARE(file.readAll(), RemoteService::image("earlier run"));
     }
 }
 

@@ -1,4 +1,5 @@
-// Remote documents written to do harm: file names that leave the cache, huge and deep documents.
+// Remote answers written to do harm: file names that leave the cache, endless, slow, huge and
+// deep answers, redirect loops and pictures that do not decode within bounds.
 #include "LoaderTranscript.h"
 #include "RemoteService.h"
 
@@ -29,6 +30,8 @@ QStringList cachedNames()
 
 } // namespace
 
+Q_DECLARE_METATYPE(HttpTestServer::Response)
+
 class RemoteHostileTest : public QObject
 {
     Q_OBJECT
@@ -41,8 +44,8 @@ private slots:
     void fileNameRule();
     void refusedNamesWriteNothingOutsideTheCache();
     void hostileLanguageWritesNothing();
-    void largeOrDeepDocuments_data();
-    void largeOrDeepDocuments();
+    void hostileAnswers_data();
+    void hostileAnswers();
 
 private:
     // Files written under the test's root since `before`, other than the cache, log and settings.
@@ -55,6 +58,8 @@ void RemoteHostileTest::initTestCase()
 {
     QVERIFY(Framework::init(0, 0, nullptr));
     RemoteService::writeDefaultDocuments(m_env);
+    UrlHandler::setTransferTimeout(1000);
+    UrlHandler::setDeadline(1500);
 }
 
 void RemoteHostileTest::init()
@@ -67,6 +72,7 @@ void RemoteHostileTest::init()
 void RemoteHostileTest::cleanup()
 {
     LmSettings::instance()->setCurrentLanguage(QString());
+    UninstallProfile::setLoadingDeadline(15000);
 }
 
 QStringList RemoteHostileTest::writtenOutsideCache(const QSet<QString> &before) const
@@ -198,63 +204,122 @@ void RemoteHostileTest::hostileLanguageWritesNothing()
     QCOMPARE(m_env.logLines("error"), QStringList());
 }
 
-void RemoteHostileTest::largeOrDeepDocuments_data()
+void RemoteHostileTest::hostileAnswers_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<HttpTestServer::Response>("response");
+    QTest::addColumn<int>("loadingMs");
     QTest::addColumn<QStringList>("transcript");
-    QTest::addColumn<QString>("errorLine");
+    QTest::addColumn<QStringList>("errorLines"); // the start of each, in order
+    QTest::addColumn<QStringList>("cached");
 
     const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
     const QString tooDeep = QStringLiteral(
         "JSON parsing error:too deeply nested document\nError offset : ");
-    // The images are cached under this version, so the handler's downLoadResEmit follows its
-    // recAppEmit at once.
-    const QStringList appsThenDefaults = QStringList{RemoteService::remoteApps, "downLoadResEmit"}
-                                         + RemoteService::defaults;
+    const QString tooLarge = QStringLiteral("NetworkError error:answer larger than");
+    const QString announced = QStringLiteral("NetworkError error:answer announces");
+    const QString late = QStringLiteral("NetworkError error:no complete answer within");
+    // Documents: the images are cached under this version, so the handler's downLoadResEmit
+    // follows its recAppEmit at once.
+    const QStringList apps{RemoteService::remoteApps, "downLoadResEmit"};
+    const QStringList defaults = RemoteService::defaults;
+    // Images: fetched, so the handler's downLoadResEmit comes last.
+    const QStringList complete{RemoteService::remoteApps,
+                               RemoteService::remoteReasons,
+                               "downLoadResEmit"};
+    const QStringList noBanner{"a.png", "b.png", "promotion_pic_en.png"};
+    QJsonArray manyApps;
+    QStringList firstApps;
+    for (int i = 0; i < 5000; ++i) {
+        manyApps.append(QJsonObject{{"icon", QString::number(i)}});
+        if (i < ConfigDocuments::maxRecommendedApps)
+            firstApps << QString::number(i) + "||";
+    }
+    HttpTestServer::Response huge = HttpTestServer::answer(200, QByteArray(5 << 20, 'x'));
+    HttpTestServer::Response loop = HttpTestServer::redirect(QUrl("/img/banner_en.png"));
 
-    QTest::newRow("large apps document")
-        << "/apps"
-        << QByteArray(
-               R"({"padding": ")" + QByteArray(32 << 20, 'x') + R"(", "recommendApp": )"
-               + R"({"en": [{"icon": "a.png", "name": "Alpha", "url": "https://a.example"}]}})")
-        << QStringList{"recAppEmit a.png|Alpha|https://a.example",
+    const auto row = [](const char *name,
+                        const QString &path,
+                        const HttpTestServer::Response &response,
+                        int loadingMs = 10000) -> QTestData & {
+        return QTest::newRow(name) << path << response << loadingMs;
+    };
+    row("apps document over its cap", "/apps", huge)
+        << defaults << QStringList{announced} << QStringList();
+    row("endless apps document", "/apps", HttpTestServer::endless())
+        << defaults << QStringList{tooLarge} << QStringList();
+    row("endless configuration", "/config", HttpTestServer::endless())
+        << defaults << QStringList{tooLarge} << QStringList();
+    row("trickling reason texts", "/cause", HttpTestServer::trickle(100))
+        << apps + defaults << QStringList{late} << QStringList();
+    row("reason texts held past the loading deadline", "/cause", HttpTestServer::neverAnswer(), 500)
+        << apps + defaults << QStringList{"remote documents not complete in time"} << QStringList();
+    row("thousands of apps",
+        "/apps",
+        HttpTestServer::answer(200, RemoteService::appsDocument(manyApps)))
+        << QStringList{"recAppEmit " + firstApps.join(", "),
                        "downLoadResEmit",
                        RemoteService::remoteReasons}
-        << QString();
-    QTest::newRow("deep configuration") << "/config" << deep << RemoteService::defaults << tooDeep;
-    QTest::newRow("deep apps document")
-        << "/apps" << QByteArray(R"({"recommendApp": {"en": )" + deep + "}}")
-        << RemoteService::defaults + QStringList{"downLoadResEmit"} << tooDeep;
-    QTest::newRow("deep reason texts")
-        << "/cause" << QByteArray(R"({"uninstallCause": {"en": {"k": )" + deep + "}}}")
-        << appsThenDefaults << tooDeep;
+        << QStringList() << QStringList();
+    row("deep configuration", "/config", HttpTestServer::answer(200, deep))
+        << defaults << QStringList{tooDeep} << QStringList();
+    row("deep apps document",
+        "/apps",
+        HttpTestServer::answer(200, R"({"recommendApp": {"en": )" + deep + "}}"))
+        << defaults + QStringList{"downLoadResEmit"} << QStringList{tooDeep} << QStringList();
+    row("deep reason texts",
+        "/cause",
+        HttpTestServer::answer(200, R"({"uninstallCause": {"en": {"k": )" + deep + "}}}"))
+        << apps + defaults << QStringList{tooDeep} << QStringList();
+    row("endless banner", "/img/banner_en.png", HttpTestServer::endless())
+        << complete << QStringList{tooLarge} << noBanner;
+    row("banner over its cap", "/img/banner_en.png", huge)
+        << complete << QStringList{announced} << noBanner;
+    // The window leaves its loading page at the deadline; the late end refreshes the pictures.
+    row("banner trickling past the loading deadline",
+        "/img/banner_en.png",
+        HttpTestServer::trickle(100),
+        800)
+        << complete + QStringList{"downLoadResEmit"}
+        << QStringList{"pictures not complete in time", late} << noBanner;
+    row("redirect loop", "/img/banner_en.png", loop)
+        << complete << QStringList{"NetworkError error:"} << noBanner;
+    row("redirected banner", "/img/banner_en.png", HttpTestServer::redirect(QUrl("/icons/a")))
+        << complete << QStringList() << RemoteService::cachedNames();
+    row("undecodable banner", "/img/banner_en.png", HttpTestServer::answer(200, "\x89PNG not"))
+        << complete << QStringList{"download is no picture within bounds"} << noBanner;
+    row("banner of huge pixel size",
+        "/img/banner_en.png",
+        HttpTestServer::answer(200, RemoteService::hugeImage()))
+        << complete << QStringList{"download is no picture within bounds"} << noBanner;
 }
 
-void RemoteHostileTest::largeOrDeepDocuments()
+void RemoteHostileTest::hostileAnswers()
 {
     QFETCH(QString, path);
-    QFETCH(QByteArray, document);
+    QFETCH(HttpTestServer::Response, response);
+    QFETCH(int, loadingMs);
     QFETCH(QStringList, transcript);
-    QFETCH(QString, errorLine);
-    LmSettings::instance()->setApplicationParam("uninstall_version", "v1");
+    QFETCH(QStringList, errorLines);
+    QFETCH(QStringList, cached);
+    if (!path.startsWith(QLatin1String("/img")))
+        LmSettings::instance()->setApplicationParam("uninstall_version", "v1");
+    UninstallProfile::setLoadingDeadline(loadingMs);
     RemoteService service;
-    service.setResponse(path, HttpTestServer::answer(200, document));
+    service.setResponse(path, response);
     m_env.writeProductIni({{"uninstallConfigURL", service.configUrl()}});
 
     UninstallProfile loader;
     LoaderTranscript lines(&loader);
     QSignalSpy finished(&loader, &UninstallProfile::downLoadResEmit);
 
-    QTRY_COMPARE_WITH_TIMEOUT(lines.lines, transcript, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(lines.lines, transcript, 5000);
     QVERIFY(!finished.wait(300));
     const QStringList errors = m_env.logLines("error");
-    if (errorLine.isEmpty()) {
-        QCOMPARE(errors, QStringList());
-    } else {
-        QCOMPARE(errors.size(), 1);
-        QVERIFY2(errors.first().startsWith(errorLine), qPrintable(errors.first()));
-    }
+    QVERIFY2(errors.size() == errorLines.size(), qPrintable(errors.join('\n')));
+    for (int i = 0; i < errors.size(); ++i)
+        QVERIFY2(errors.at(i).startsWith(errorLines.at(i)), qPrintable(errors.at(i)));
+    QCOMPARE(cachedNames(), cached);
 }
 
 QTEST_MAIN(RemoteHostileTest)

@@ -1,4 +1,5 @@
-// Certificate errors: ignored by default, fatal to every request with "uninstallStrictTls" = 1.
+// Certificate errors: ignored by default, fatal to every request with "uninstallStrictTls" = 1,
+// and fatal to the updater unless its checksum proves it.
 #include "LoaderTranscript.h"
 #include "RemoteService.h"
 
@@ -6,6 +7,7 @@
 #include "LmSettings.h"
 #include "config/UrlHandler.h"
 
+#include <QCryptographicHash>
 #include <QSslConfiguration>
 #include <QSslSocket>
 #include <QtTest>
@@ -35,11 +37,12 @@ private slots:
 
 private:
     // The configuration and the updater from service; strictTls sets "uninstallStrictTls".
-    void configure(RemoteService &service, bool strictTls);
+    void configure(RemoteService &service, bool strictTls, bool updaterChecksum = false);
     int handshakeErrors() const;
 
     TestEnvironment m_env;
     SelfSignedCertificate m_certificate;
+    SelfSignedCertificate m_otherHost;
     QSslConfiguration m_defaultTls;
 };
 
@@ -49,6 +52,8 @@ void RemoteTlsTest::initTestCase()
     QVERIFY2(QSslSocket::supportsSsl(), "Qt has no TLS backend");
     m_certificate = SelfSignedCertificate::generate();
     QVERIFY2(!m_certificate.isNull(), qPrintable(m_certificate.error));
+    m_otherHost = SelfSignedCertificate::generate("other.example");
+    QVERIFY2(!m_otherHost.isNull(), qPrintable(m_otherHost.error));
     m_defaultTls = QSslConfiguration::defaultConfiguration();
     RemoteService::writeDefaultDocuments(m_env);
 }
@@ -66,13 +71,16 @@ void RemoteTlsTest::cleanup()
     QSslConfiguration::setDefaultConfiguration(m_defaultTls);
 }
 
-void RemoteTlsTest::configure(RemoteService &service, bool strictTls)
+void RemoteTlsTest::configure(RemoteService &service, bool strictTls, bool updaterChecksum)
 {
     service.setResponse("/updater", HttpTestServer::answer(200, "program", "application/x-exe"));
     QMap<QString, QString> extend{{"uninstallConfigURL", service.configUrl()},
                                   {"updateAppUrl", service.url("/updater").toString()}};
     if (strictTls)
         extend.insert("uninstallStrictTls", "1");
+    if (updaterChecksum)
+        extend.insert("updateAppSha256",
+                      QCryptographicHash::hash("program", QCryptographicHash::Sha256).toHex());
     m_env.writeProductIni(extend);
 }
 
@@ -84,23 +92,33 @@ int RemoteTlsTest::handshakeErrors() const
 void RemoteTlsTest::completesOverTls_data()
 {
     QTest::addColumn<bool>("strictTls");
-    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<QString>("certificate");
+    QTest::addColumn<bool>("updaterChecksum");
+    QTest::addColumn<bool>("updaterStored");
 
-    QTest::newRow("untrusted, errors ignored") << false << false;
-    QTest::newRow("trusted, strict") << true << true;
+    // The updater is kept only when a valid certificate or its checksum proves it.
+    QTest::newRow("untrusted, errors ignored") << false << "untrusted" << false << false;
+    QTest::newRow("untrusted, updater checksum") << false << "untrusted" << true << true;
+    QTest::newRow("another host's") << false << "other host" << false << false;
+    QTest::newRow("another host's, updater checksum") << false << "other host" << true << true;
+    QTest::newRow("trusted, strict") << true << "trusted" << false << true;
 }
 
 void RemoteTlsTest::completesOverTls()
 {
     QFETCH(bool, strictTls);
-    QFETCH(bool, trusted);
-    if (trusted) {
+    QFETCH(QString, certificate);
+    QFETCH(bool, updaterChecksum);
+    QFETCH(bool, updaterStored);
+    const SelfSignedCertificate &identity = certificate == "other host" ? m_otherHost
+                                                                        : m_certificate;
+    if (certificate != QLatin1String("untrusted")) {
         QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
-        trusting.addCaCertificate(m_certificate.certificate);
+        trusting.addCaCertificate(identity.certificate);
         QSslConfiguration::setDefaultConfiguration(trusting);
     }
-    RemoteService service(&m_certificate);
-    configure(service, strictTls);
+    RemoteService service(&identity);
+    configure(service, strictTls, updaterChecksum);
     QVERIFY(service.configUrl().startsWith(QLatin1String("https:")));
 
     UninstallProfile loader;
@@ -110,8 +128,10 @@ void RemoteTlsTest::completesOverTls()
     QCOMPARE(lines.lines.first(), RemoteService::remoteApps);
     QVERIFY(lines.lines.contains(RemoteService::remoteReasons));
     QCOMPARE(cachedNames(), RemoteService::cachedNames());
-    QTRY_VERIFY(QFile::exists(UninstallProfile::updaterPath()));
-    QCOMPARE(m_env.logLines("error"), QStringList());
+    QTRY_VERIFY(QFile::exists(UninstallProfile::updaterPath())
+                || !m_env.logLines("error").isEmpty());
+    QCOMPARE(QFile::exists(UninstallProfile::updaterPath()), updaterStored);
+    QCOMPARE(m_env.logLines("error").size(), updaterStored ? 0 : 1);
 }
 
 void RemoteTlsTest::strictTlsRefusesUntrustedConfiguration()

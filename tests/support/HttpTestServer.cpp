@@ -3,6 +3,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -12,6 +13,8 @@ QByteArray reasonPhrase(int status)
     switch (status) {
     case 200:
         return "OK";
+    case 302:
+        return "Found";
     case 404:
         return "Not Found";
     case 500:
@@ -68,6 +71,30 @@ HttpTestServer::Response HttpTestServer::cutShort(const QByteArray &body)
 {
     Response response = answer(200, body, "application/octet-stream");
     response.declaredLength = body.size() * 2 + 100;
+    return response;
+}
+
+HttpTestServer::Response HttpTestServer::trickle(int intervalMs)
+{
+    Response response = answer(200, QByteArray(), "application/octet-stream");
+    response.kind = Response::Kind::Trickle;
+    response.declaredLength = 1000000;
+    response.trickleMs = intervalMs;
+    return response;
+}
+
+HttpTestServer::Response HttpTestServer::endless(qint64 length)
+{
+    Response response = answer(200, QByteArray(), "application/octet-stream");
+    response.kind = Response::Kind::Endless;
+    response.declaredLength = length;
+    return response;
+}
+
+HttpTestServer::Response HttpTestServer::redirect(const QUrl &to)
+{
+    Response response = answer(302, QByteArray(), "text/plain");
+    response.location = to.toEncoded();
     return response;
 }
 
@@ -197,6 +224,10 @@ void HttpTestServer::respond(QTcpSocket *socket, const Request &request)
     case Response::Kind::CloseConnection:
         socket->disconnectFromHost();
         return;
+    case Response::Kind::Trickle:
+    case Response::Kind::Endless:
+        stream(socket, response);
+        return;
     case Response::Kind::Answer:
         if (response.delayMs > 0)
             QTimer::singleShot(response.delayMs, socket, [socket, response] {
@@ -208,15 +239,49 @@ void HttpTestServer::respond(QTcpSocket *socket, const Request &request)
     }
 }
 
-void HttpTestServer::writeAnswer(QTcpSocket *socket, const Response &response)
+QByteArray HttpTestServer::head(const Response &response)
 {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' '
                       + reasonPhrase(response.status) + "\r\n";
     head += "Content-Type: " + response.contentType + "\r\n";
-    const int length = response.declaredLength >= 0 ? response.declaredLength
-                                                    : response.body.size();
-    head += "Content-Length: " + QByteArray::number(length) + "\r\n";
-    head += "Connection: close\r\n\r\n";
-    socket->write(head + response.body);
+    if (!response.location.isEmpty())
+        head += "Location: " + response.location + "\r\n";
+    if (response.kind != Response::Kind::Endless || response.declaredLength >= 0) {
+        const qint64 length = response.declaredLength >= 0 ? response.declaredLength
+                                                           : response.body.size();
+        head += "Content-Length: " + QByteArray::number(length) + "\r\n";
+    }
+    return head + "Connection: close\r\n\r\n";
+}
+
+void HttpTestServer::writeAnswer(QTcpSocket *socket, const Response &response)
+{
+    socket->write(head(response) + response.body);
     socket->disconnectFromHost();
+}
+
+void HttpTestServer::stream(QTcpSocket *socket, const Response &response)
+{
+    socket->write(head(response));
+    auto *timer = new QTimer(socket);
+    if (response.kind == Response::Kind::Trickle) {
+        connect(timer, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+        timer->start(response.trickleMs);
+        return;
+    }
+    // Refilled whenever the client has taken what was written, so the server's memory stays flat.
+    const QByteArray chunk(64 * 1024, 'x');
+    auto left = std::make_shared<qint64>(response.declaredLength);
+    const auto refill = [socket, chunk, left] {
+        if (*left == 0 || socket->bytesToWrite() >= chunk.size())
+            return;
+        const qint64 size = *left < 0 ? chunk.size() : qMin<qint64>(*left, chunk.size());
+        socket->write(chunk.constData(), size);
+        if (*left > 0 && (*left -= size) == 0)
+            socket->disconnectFromHost();
+    };
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, socket, refill);
+    connect(socket, &QTcpSocket::bytesWritten, timer, [timer] { timer->start(0); });
+    refill();
 }

@@ -33,7 +33,7 @@ public:
 
     struct Response
     {
-        enum class Kind { Answer, NeverAnswer, CloseConnection, Held };
+        enum class Kind { Answer, NeverAnswer, CloseConnection, Held, Trickle, Endless };
 
         Kind kind = Kind::Answer;
         int status = 200;
@@ -41,7 +41,10 @@ public:
         QByteArray contentType = "application/json";
         int delayMs = 0;
         // Content-Length sent when not negative; a larger one than the body cuts the body short.
-        int declaredLength = -1;
+        // An endless body with a length stops there.
+        qint64 declaredLength = -1;
+        QByteArray location; // sent as the Location header when set
+        int trickleMs = 0;
     };
 
     using Handler = std::function<Response(const Request &)>;
@@ -58,6 +61,11 @@ public:
                          const QByteArray &contentType = "application/json");
     // Announces more bytes than it sends, then closes the connection.
     static Response cutShort(const QByteArray &body);
+    // Announces a 1 MB body and sends one byte of it every intervalMs, until the client leaves.
+    static Response trickle(int intervalMs);
+    // Sends a body without length that never ends, or of the given length, generated as it goes.
+    static Response endless(qint64 length = -1);
+    static Response redirect(const QUrl &to);
 
     // Listens at once on a port that the system picks.
     explicit HttpTestServer(QObject *parent = nullptr);
@@ -88,6 +96,8 @@ private:
     bool takeRequest(QByteArray &buffer, Request &request);
     void respond(QTcpSocket *socket, const Request &request);
     static void writeAnswer(QTcpSocket *socket, const Response &response);
+    static QByteArray head(const Response &response);
+    static void stream(QTcpSocket *socket, const Response &response);
 
     TlsTcpServer m_server;
     quint16 m_port = 0;

@@ -1,6 +1,7 @@
 #include "SelfSignedCertificate.h"
 
 #include <QFile>
+#include <QHostAddress>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,7 +16,7 @@ QByteArray readAll(const QString &fileName)
 
 } // namespace
 
-SelfSignedCertificate SelfSignedCertificate::generate()
+SelfSignedCertificate SelfSignedCertificate::generate(const QString &host)
 {
     SelfSignedCertificate result;
     const QString openssl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
@@ -35,9 +36,12 @@ SelfSignedCertificate SelfSignedCertificate::generate()
                    QStringLiteral("-days"),
                    QStringLiteral("2"),
                    QStringLiteral("-subj"),
-                   QStringLiteral("/CN=127.0.0.1"),
+                   QStringLiteral("/CN=") + host,
                    QStringLiteral("-addext"),
-                   QStringLiteral("subjectAltName=IP:127.0.0.1"),
+                   QStringLiteral("subjectAltName=")
+                       + (QHostAddress(host).isNull() ? QStringLiteral("DNS:")
+                                                      : QStringLiteral("IP:"))
+                       + host,
                    QStringLiteral("-keyout"),
                    dir.filePath(QStringLiteral("key.pem")),
                    QStringLiteral("-out"),

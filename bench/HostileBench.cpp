@@ -1,0 +1,108 @@
+#include "HostileBench.h"
+
+#include "BenchRun.h"
+#include "ConfigService.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr int timeoutMs = 90000;
+constexpr qint64 gib = qint64(1) << 30;
+
+const QMap<QString, QString> offerShownThenCancelled{
+    {QStringLiteral("SHOWN"), QStringLiteral("purchasePage")},
+    {QStringLiteral("THEN"), QStringLiteral("btnCancel_1")},
+};
+
+struct Target
+{
+    QString name;
+    QString path;
+};
+
+QByteArray manyApps(const ConfigService &service)
+{
+    // Short entries, so that the document stays under the 1 MiB cap and is taken; every icon
+    // request then waits for its deadline.
+    QJsonArray apps;
+    for (int i = 0; i < 20000; ++i)
+        apps.append(QJsonObject{{QStringLiteral("icon"), QString::number(i % 10)},
+                                {QStringLiteral("pic_url"), service.url(QStringLiteral("/n"))}});
+    const QJsonObject languages{{QStringLiteral("en"), apps}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("recommendApp"), languages}})
+        .toJson(QJsonDocument::Compact);
+}
+
+HttpTestServer::Response behaviour(const QString &name,
+                                   const ConfigService &service,
+                                   const QString &path)
+{
+    if (name == QLatin1String("never answers"))
+        return HttpTestServer::neverAnswer();
+    if (name == QLatin1String("trickle, 1 byte per 5 s"))
+        return HttpTestServer::trickle(5000);
+    if (name == QLatin1String("endless body"))
+        return HttpTestServer::endless();
+    if (name == QLatin1String("2 GB length lie")) {
+        HttpTestServer::Response response = HttpTestServer::answer(200, QByteArray(1024, '{'));
+        response.declaredLength = 2 * gib;
+        return response;
+    }
+    if (name == QLatin1String("1 GB complete body"))
+        return HttpTestServer::endless(gib);
+    if (name == QLatin1String("20,000 apps"))
+        return HttpTestServer::answer(200, manyApps(service));
+    if (name == QLatin1String("redirect loop"))
+        return HttpTestServer::redirect(QUrl(service.url(path)));
+    return HttpTestServer::answer(200, QByteArray(100000, '[') + QByteArray(100000, ']'));
+}
+
+} // namespace
+
+QVector<HostileBench::Row> HostileBench::measure()
+{
+    const QStringList behaviours{QStringLiteral("never answers"),
+                                 QStringLiteral("trickle, 1 byte per 5 s"),
+                                 QStringLiteral("endless body"),
+                                 QStringLiteral("2 GB length lie"),
+                                 QStringLiteral("1 GB complete body"),
+                                 QStringLiteral("20,000 apps"),
+                                 QStringLiteral("redirect loop"),
+                                 QStringLiteral("deep nesting")};
+    const Target targets[] = {{QStringLiteral("configuration"), QStringLiteral("/config.json")},
+                              {QStringLiteral("apps document"),
+                               QStringLiteral("/recommendApp.json")},
+                              {QStringLiteral("banner"), QStringLiteral("/banner_pic_en.png")}};
+    QVector<Row> rows;
+    for (const QString &name : behaviours) {
+        for (const Target &target : targets) {
+            // A list of apps is a document's answer only.
+            if (name == QLatin1String("20,000 apps")
+                && target.name != QLatin1String("apps document"))
+                continue;
+            Row row;
+            row.behaviour = name;
+            row.target = target.name;
+            ConfigService service;
+            service.setResponse(QStringLiteral("/n"), HttpTestServer::neverAnswer());
+            service.setResponse(target.path, behaviour(name, service, target.path));
+            BenchRun run;
+            run.installation().layOut({{QStringLiteral("uninstallConfigURL"), service.configUrl()}});
+            run.setProbe(offerShownThenCancelled);
+            const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")},
+                                                        timeoutMs);
+            const QMap<QString, qint64> values = run.probeValues();
+            if (BenchRun::hostResult(result) != 0 || !values.contains(QStringLiteral("shown")))
+                row.failure = QStringLiteral("no discount offer, or no end after the cancel: ")
+                              + QString::fromLocal8Bit(result.output.right(200));
+            else
+                row.leftS = double(values.value(QStringLiteral("shown")) - result.spawnNs) / 1e9;
+            row.peakMb = double(values.value(QStringLiteral("peakKb"))) / 1024.0;
+            rows << row;
+        }
+    }
+    return rows;
+}

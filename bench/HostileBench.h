@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+/// Whole runs against a configuration service that misbehaves on purpose, one behaviour on one
+/// target (the configuration, the recommended-apps document or the banner) per run: how long the
+/// loading page stays up and the process's peak memory.
+class HostileBench
+{
+public:
+    struct Row
+    {
+        QString behaviour;
+        QString target;
+        double leftS = -1; // process start to the discount offer on screen
+        double peakMb = -1;
+        QString failure;
+    };
+
+    static QVector<Row> measure();
+};
