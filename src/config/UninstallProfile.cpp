@@ -275,13 +275,13 @@ void UninstallProfile::parseDefaultJson()
 
 void UninstallProfile::downloadUpdater()
 {
+    // Only a program this run has proven is offered: one left by an earlier run never is.
+    const QString path = updaterPath();
+    QFile::remove(path);
     const LmProductInfo *product = LmProductInfo::instance();
     const QString address = product->extendParam(QStringLiteral("updateAppUrl"), QString());
     if (address.isEmpty())
         return;
-    // This run's download decides: a program of an earlier run does not stand in for it.
-    const QString path = updaterPath();
-    QFile::remove(path);
     m_updaterSha256
         = product->extendParam(QStringLiteral("updateAppSha256"), QString()).trimmed().toLower();
     bool numeric = false;
