@@ -1,6 +1,5 @@
 // The wizard guard between real processes (guardprobe): one wizard per product, whatever the
-// order, the timing or the way an earlier one ended.
-#include "NamedProcesses.h"
+// order, the timing or the way an earlier one ended; and no start without a display.
 #include "TestEnvironment.h"
 
 #include <QProcess>
@@ -19,12 +18,14 @@ private slots:
     void initTestCase();
     void cleanup();
     void oneWizardPerProduct();
-    void killedWizardLeavesNothingBehind();
+    void killedWizardsSegmentIsTakenOver();
     void simultaneousStarts();
+    void startsOnlyWithADisplay_data();
+    void startsOnlyWithADisplay();
 
 private:
-    QProcess *launch(const QString &ini, bool late = false);
-    // The probe's "runnable" answer and, when it runs, the window it published.
+    QProcess *launch(const QString &ini, const QStringList &more = {});
+    // Whether the probe may run, and the window it then published.
     std::pair<bool, quint64> start(const QString &ini);
     quint64 published() const;
 
@@ -33,16 +34,6 @@ private:
     QString m_ini;
     std::deque<std::unique_ptr<QProcess>> m_probes;
 };
-
-namespace {
-
-QByteArray readValue(QProcess *process, const QByteArray &key)
-{
-    const QByteArray line = NamedProcesses::nextLine(process);
-    return line.startsWith(key + '=') ? line.mid(key.size() + 1) : QByteArray();
-}
-
-} // namespace
 
 void TestSingleInstance::initTestCase()
 {
@@ -56,25 +47,26 @@ void TestSingleInstance::initTestCase()
 void TestSingleInstance::cleanup()
 {
     for (const auto &probe : m_probes) {
-        if (!NamedProcesses::endsWhenAsked(probe.get()))
+        probe->closeWriteChannel();
+        if (!probe->waitForFinished(10000))
             probe->kill();
-        probe->waitForFinished(10000);
     }
     m_probes.clear();
 }
 
-QProcess *TestSingleInstance::launch(const QString &ini, bool late)
+QProcess *TestSingleInstance::launch(const QString &ini, const QStringList &more)
 {
     m_probes.push_back(std::make_unique<QProcess>());
-    m_probes.back()->start(GUARDPROBE, late ? QStringList{ini, "--late"} : QStringList{ini});
+    m_probes.back()->start(GUARDPROBE, QStringList{ini} + more);
     return m_probes.back().get();
 }
 
 std::pair<bool, quint64> TestSingleInstance::start(const QString &ini)
 {
     QProcess *process = launch(ini);
-    const bool runnable = readValue(process, "runnable") == "1";
-    return {runnable, runnable ? readValue(process, "published").toULongLong() : 0};
+    const QByteArray runnable = TestEnvironment::nextLine(process);
+    const bool runs = runnable == "runnable=1";
+    return {runs, runs ? TestEnvironment::nextLine(process).mid(10).toULongLong() : 0};
 }
 
 quint64 TestSingleInstance::published() const
@@ -98,13 +90,14 @@ void TestSingleInstance::oneWizardPerProduct()
                     "[Product]\nName=" + m_product.toUtf8() + " Pro\n[Extend]\nuninstallTest=1\n");
     QVERIFY(start(m_env.installDir() + "/other/product.ini").first);
 
-    QVERIFY(NamedProcesses::endsWhenAsked(m_probes.front().get()));
+    m_probes.front()->closeWriteChannel();
+    QVERIFY(m_probes.front()->waitForFinished(10000));
     QVERIFY(start(m_ini).first);
 }
 
 // A killed wizard leaves its segment; the next one takes it over and publishes its window there,
 // so that a third start finds it.
-void TestSingleInstance::killedWizardLeavesNothingBehind()
+void TestSingleInstance::killedWizardsSegmentIsTakenOver()
 {
     QSharedMemory leftOver(m_product + "_uninstall");
     QVERIFY(leftOver.create(64));
@@ -120,11 +113,41 @@ void TestSingleInstance::killedWizardLeavesNothingBehind()
 void TestSingleInstance::simultaneousStarts()
 {
     for (int i = 0; i < 10; ++i)
-        launch(m_ini, true);
+        launch(m_ini, {"--late"});
     int runnable = 0;
     for (const auto &probe : m_probes)
-        runnable += readValue(probe.get(), "runnable").toInt();
+        runnable += TestEnvironment::nextLine(probe.get()) == "runnable=1";
     QCOMPARE(runnable, 1);
+}
+
+void TestSingleInstance::startsOnlyWithADisplay_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("nothing set") << QStringList() << QByteArray("init=0");
+    QTest::newRow("stale wayland display")
+        << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-gone"}
+        << QByteArray("init=0");
+    QTest::newRow("fallback list")
+        << QStringList{"QT_QPA_PLATFORM=wayland;offscreen"} << QByteArray("runnable=1");
+}
+
+void TestSingleInstance::startsOnlyWithADisplay()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QByteArray, answer);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        environment.remove(name);
+    for (const QString &variable : variables)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    probe.start(GUARDPROBE, {m_ini, "--late"});
+    QCOMPARE(TestEnvironment::nextLine(&probe), answer);
+    probe.closeWriteChannel();
+    QVERIFY(probe.waitForFinished(30000));
+    QCOMPARE(probe.exitStatus(), QProcess::NormalExit); // Qt aborts when it cannot start
 }
 
 QTEST_MAIN(TestSingleInstance)

@@ -1,59 +1,37 @@
-// Removal through handles on Windows: what stays, what goes and in which order.
-#include "CopiedProgram.h"
-#include "TestHarness.h"
+// Removal through handles on Windows: a link inside the installation, or a folder swapped for
+// one while the removal runs, goes as itself and nothing behind it is reached.
+#include "Harness.h"
 #include "TreeRemover.h"
-#include "platform/WideString_win.h"
+#include "WideString_win.h"
 
-#include <windows.h>
+#include <fstream>
 
-#include <string>
-#include <vector>
-
-TEST_CASE(treeRemovalKeepsWhatTheFilterKeeps)
+TEST_CASE(linksAreRemovedNeverFollowed)
 {
-    const std::wstring root = CopiedProgram::temporaryDirectory() + L"\\tree "
-                              + std::to_wstring(GetCurrentProcessId());
-    REQUIRE(CreateDirectoryW(root.c_str(), nullptr));
-    REQUIRE(CreateDirectoryW((root + L"\\sub").c_str(), nullptr));
-    for (const wchar_t *file :
-         {L"\\product.ini", L"\\a.txt", L"\\keep.dll", L"\\hidden.txt", L"\\sub\\b.txt"}) {
-        const HANDLE handle = CreateFileW((root + file).c_str(),
-                                          GENERIC_WRITE,
-                                          0,
-                                          nullptr,
-                                          CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL,
-                                          nullptr);
-        REQUIRE(handle != INVALID_HANDLE_VALUE);
-        CloseHandle(handle);
-    }
-    REQUIRE(SetFileAttributesW((root + L"\\hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
-    const auto filter = [](const platform::TreeEntry &entry) {
-        if (entry.hidden)
-            return platform::EntryAction::Skip;
-        return entry.name == "keep.dll" ? platform::EntryAction::Keep
-                                        : platform::EntryAction::Remove;
+    namespace fs = std::filesystem;
+    const fs::path root = harness::scratch() / L"tree", outside = harness::scratch() / L"outside";
+    for (const fs::path &folder : {root / L"sub", root / L"swapped", outside})
+        fs::create_directories(folder);
+    for (const fs::path &file : {root / L"sub" / L"a.txt", outside / L"precious.txt"})
+        std::ofstream(file) << "x";
+    const auto link = [&outside](const fs::path &at) {
+        return CreateSymbolicLinkW(at.c_str(),
+                                   outside.c_str(),
+                                   SYMBOLIC_LINK_FLAG_DIRECTORY | 0x2 /* unprivileged */);
     };
-
-    auto remover = platform::TreeRemover::open(platform::toUtf8(root));
+    REQUIRE(link(root / L"link"));
+    platform::TreeRemover::setBeforeEnterHook([&](const std::string &relativePath) {
+        std::error_code ignored;
+        if (relativePath == "swapped" && fs::remove(root / L"swapped", ignored))
+            link(root / L"swapped");
+    });
+    const auto remover = platform::TreeRemover::open(platform::toUtf8(root.wstring()));
     REQUIRE(remover);
-    CHECK_EQUAL(remover->count(filter), std::size_t(5));
-    std::vector<std::string> order;
-    remover->remove(filter,
-                    {"product.ini"},
-                    [&order](const platform::TreeEntry &entry, platform::EntryOutcome outcome) {
-                        if (outcome == platform::EntryOutcome::Removed)
-                            order.push_back(entry.relativePath);
-                    });
+    remover->remove([](const platform::TreeEntry &) { return platform::EntryAction::Remove; },
+                    {},
+                    [](const platform::TreeEntry &, platform::EntryOutcome) {});
+    platform::TreeRemover::setBeforeEnterHook({});
 
-    remover.reset();
-    CHECK_EQUAL(order.size(), std::size_t(4));
-    CHECK_EQUAL(order.empty() ? std::string() : order.back(), std::string("product.ini"));
-    CHECK(GetFileAttributesW((root + L"\\sub").c_str()) == INVALID_FILE_ATTRIBUTES);
-    CHECK(GetFileAttributesW((root + L"\\keep.dll").c_str()) != INVALID_FILE_ATTRIBUTES);
-    CHECK(GetFileAttributesW((root + L"\\hidden.txt").c_str()) != INVALID_FILE_ATTRIBUTES);
-    SetFileAttributesW((root + L"\\hidden.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileW((root + L"\\hidden.txt").c_str());
-    DeleteFileW((root + L"\\keep.dll").c_str());
-    RemoveDirectoryW(root.c_str());
+    CHECK(fs::exists(outside / L"precious.txt"));
+    CHECK(!fs::exists(root / L"sub") && !fs::exists(root / L"link"));
 }

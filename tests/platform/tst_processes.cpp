@@ -1,0 +1,133 @@
+// The named lock and ending processes by name, across real processes: lockholder and copies of
+// it under the names to match. Names carry this test's process id, so nothing else matches.
+#include "NamedLock.h"
+#include "ProcessControl.h"
+#include "TestEnvironment.h"
+
+#include <QtTest>
+
+#include <memory>
+#include <unistd.h>
+
+using Result = platform::NamedLock::Result;
+
+class TestProcesses : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { m_processes.clear(); }
+    void lockWithoutRuntimeDirectory();
+    void endsTheProductsProcessesOnly();
+    void sparesOtherUsers();
+
+private:
+    // Starts program with the arguments; null unless its first line is "locked".
+    QProcess *start(const QString &program,
+                    const QStringList &arguments,
+                    const QString &setpriv = {})
+    {
+        m_processes.push_back(std::make_unique<QProcess>());
+        QProcess *process = m_processes.back().get();
+        process->start(setpriv.isEmpty() ? program : setpriv,
+                       setpriv.isEmpty()
+                           ? arguments
+                           : QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program}
+                                 + arguments);
+        return TestEnvironment::nextLine(process) == "locked" ? process : nullptr;
+    }
+    // Copies lockholder to the folder under name and starts it with a lock of its own.
+    QProcess *startCopy(const QString &folder, const QString &name, const QString &setpriv = {})
+    {
+        const QString copy = m_env.root() + '/' + folder + '/' + QString::number(m_processes.size())
+                             + '/' + name;
+        QDir().mkpath(QFileInfo(copy).path());
+        QFile::copy(LOCKHOLDER, copy);
+        return start(copy, {copy}, setpriv);
+    }
+    // Whether it still ran: it ends normally once its input closes.
+    static bool endsWhenAsked(QProcess *process)
+    {
+        process->closeWriteChannel();
+        return process->waitForFinished(30000) && process->exitStatus() == QProcess::NormalExit;
+    }
+
+    TestEnvironment m_env;
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+    const QString m_name = QStringLiteral("Demo Suite %1").arg(QCoreApplication::applicationPid());
+};
+
+// Without a runtime directory every process of the user meets in one private folder, whatever
+// its TMPDIR; a folder that others could write makes every lock count as held. A long key is
+// held as well as a short one, and the lock of a killed owner is free.
+void TestProcesses::lockWithoutRuntimeDirectory()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", "");
+    qputenv("TMPDIR", QFile::encodeName(m_env.root()));
+    const QString key = m_name + "/lock " + QString(1024, 'n');
+    QProcess *holder = start(LOCKHOLDER, {key});
+    qputenv("TMPDIR", QFile::encodeName(m_env.installDir()));
+    platform::NamedLock lock(key.toStdString());
+    const Result whileHeld = lock.tryAcquire();
+    if (holder)
+        holder->kill(), holder->waitForFinished();
+    const QString folder = QStringLiteral("/tmp/uninstall-locks-%1").arg(::getuid());
+    const QFile::Permissions own = QFile(folder).permissions();
+    QFile(folder).setPermissions(own | QFile::WriteOther);
+    const Result whileOpen = lock.tryAcquire();
+    QFile(folder).setPermissions(own);
+    const Result afterwards = lock.tryAcquire();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qunsetenv("TMPDIR");
+    QVERIFY(holder);
+    QCOMPARE(whileHeld, Result::AlreadyExists);
+    QCOMPARE(whileOpen, Result::Failed);
+    QCOMPARE(afterwards, Result::Acquired);
+}
+
+void TestProcesses::endsTheProductsProcessesOnly()
+{
+    const QList<QProcess *> doomed{startCopy("install", m_name),
+                                   startCopy("install", m_name.toUpper()),
+                                   startCopy("install", m_name.toLower()),
+                                   startCopy("install", m_name)};
+    // Its file is gone, so the system names its executable "<name> (deleted)".
+    QVERIFY(!doomed.contains(nullptr) && QFile::remove(doomed.last()->program()));
+    const QList<QProcess *> spared{startCopy("install", m_name),
+                                   startCopy("install", m_name + "Tool"),
+                                   startCopy("install", m_name + " Service"),
+                                   startCopy("install", m_name.left(10)),
+                                   startCopy("elsewhere", m_name)};
+    QVERIFY(!spared.contains(nullptr));
+
+    platform::terminateProcessesNamed(m_name.toStdString(),
+                                      QString(m_env.root() + "/install").toStdString(),
+                                      spared.first()->processId());
+
+    for (QProcess *process : doomed)
+        QVERIFY(process->waitForFinished(30000) && process->exitStatus() == QProcess::CrashExit);
+    for (QProcess *process : spared)
+        QVERIFY2(endsWhenAsked(process), qPrintable(process->program()));
+}
+
+void TestProcesses::sparesOtherUsers()
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+        QSKIP("needs root and setpriv to start a process of another user");
+    for (QString folder = m_env.root(); folder != QDir::rootPath();
+         folder = QFileInfo(folder).path())
+        QFile(folder).setPermissions(QFile(folder).permissions() | QFile::ExeOther);
+    qunsetenv("XDG_RUNTIME_DIR");
+    QProcess *other = startCopy("install", m_name, QStandardPaths::findExecutable("setpriv"));
+    QVERIFY(other);
+
+    platform::terminateProcessesNamed(m_name.toStdString(),
+                                      QString(m_env.root() + "/install").toStdString(),
+                                      0);
+
+    QVERIFY(endsWhenAsked(other));
+}
+
+QTEST_GUILESS_MAIN(TestProcesses)
+#include "tst_processes.moc"
