@@ -6,7 +6,7 @@
 
 #include <QtTest>
 
-#include <memory>
+#include <deque>
 #include <unistd.h>
 
 using Result = platform::NamedLock::Result;
@@ -22,28 +22,21 @@ private slots:
     void sparesOtherUsers();
 
 private:
-    // Starts program with the arguments; null unless its first line is "locked".
-    QProcess *start(const QString &program,
-                    const QStringList &arguments,
-                    const QString &setpriv = {})
+    // Starts the command; null unless its first line is "locked".
+    QProcess *start(QStringList command)
     {
-        m_processes.push_back(std::make_unique<QProcess>());
-        QProcess *process = m_processes.back().get();
-        process->start(setpriv.isEmpty() ? program : setpriv,
-                       setpriv.isEmpty()
-                           ? arguments
-                           : QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program}
-                                 + arguments);
-        return TestEnvironment::nextLine(process) == "locked" ? process : nullptr;
+        QProcess &process = m_processes.emplace_back();
+        process.start(command.takeFirst(), command);
+        return TestEnvironment::nextLine(&process) == "locked" ? &process : nullptr;
     }
-    // Copies lockholder to the folder under name and starts it with a lock of its own.
-    QProcess *startCopy(const QString &folder, const QString &name, const QString &setpriv = {})
+    // Copies lockholder to the folder under name and starts it, with a lock of its own.
+    QProcess *startCopy(const QString &folder, const QString &name, const QStringList &as = {})
     {
-        const QString copy = m_env.root() + '/' + folder + '/' + QString::number(m_processes.size())
-                             + '/' + name;
+        const QString copy
+            = QStringLiteral("%1/%2/%3/").arg(m_env.root(), folder).arg(m_processes.size()) + name;
         QDir().mkpath(QFileInfo(copy).path());
         QFile::copy(LOCKHOLDER, copy);
-        return start(copy, {copy}, setpriv);
+        return start(as + QStringList{copy, copy});
     }
     // Whether it still ran: it ends normally once its input closes.
     static bool endsWhenAsked(QProcess *process)
@@ -53,7 +46,7 @@ private:
     }
 
     TestEnvironment m_env;
-    std::vector<std::unique_ptr<QProcess>> m_processes;
+    std::deque<QProcess> m_processes;
     const QString m_name = QStringLiteral("Demo Suite %1").arg(QCoreApplication::applicationPid());
 };
 
@@ -66,12 +59,11 @@ void TestProcesses::lockWithoutRuntimeDirectory()
     qputenv("XDG_RUNTIME_DIR", "");
     qputenv("TMPDIR", QFile::encodeName(m_env.root()));
     const QString key = m_name + "/lock " + QString(1024, 'n');
-    QProcess *holder = start(LOCKHOLDER, {key});
+    QProcess *holder = start({LOCKHOLDER, key});
     qputenv("TMPDIR", QFile::encodeName(m_env.installDir()));
     platform::NamedLock lock(key.toStdString());
     const Result whileHeld = lock.tryAcquire();
-    if (holder)
-        holder->kill(), holder->waitForFinished();
+    m_processes.clear();
     const QString folder = QStringLiteral("/tmp/uninstall-locks-%1").arg(::getuid());
     const QFile::Permissions own = QFile(folder).permissions();
     QFile(folder).setPermissions(own | QFile::WriteOther);
@@ -88,17 +80,15 @@ void TestProcesses::lockWithoutRuntimeDirectory()
 
 void TestProcesses::endsTheProductsProcessesOnly()
 {
-    const QList<QProcess *> doomed{startCopy("install", m_name),
-                                   startCopy("install", m_name.toUpper()),
-                                   startCopy("install", m_name.toLower()),
-                                   startCopy("install", m_name)};
+    QList<QProcess *> doomed, spared;
+    for (const QString &name : QStringList{m_name, m_name.toUpper(), m_name.toLower(), m_name})
+        doomed << startCopy("install", name);
     // Its file is gone, so the system names its executable "<name> (deleted)".
     QVERIFY(!doomed.contains(nullptr) && QFile::remove(doomed.last()->program()));
-    const QList<QProcess *> spared{startCopy("install", m_name),
-                                   startCopy("install", m_name + "Tool"),
-                                   startCopy("install", m_name + " Service"),
-                                   startCopy("install", m_name.left(10)),
-                                   startCopy("elsewhere", m_name)};
+    for (const QString &name :
+         QStringList{m_name, m_name + "Tool", m_name + " Service", m_name.left(10)})
+        spared << startCopy("install", name);
+    spared << startCopy("elsewhere", m_name);
     QVERIFY(!spared.contains(nullptr));
 
     platform::terminateProcessesNamed(m_name.toStdString(),
@@ -113,13 +103,16 @@ void TestProcesses::endsTheProductsProcessesOnly()
 
 void TestProcesses::sparesOtherUsers()
 {
-    if (::geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    if (::geteuid() != 0 || setpriv.isEmpty())
         QSKIP("needs root and setpriv to start a process of another user");
     for (QString folder = m_env.root(); folder != QDir::rootPath();
          folder = QFileInfo(folder).path())
         QFile(folder).setPermissions(QFile(folder).permissions() | QFile::ExeOther);
     qunsetenv("XDG_RUNTIME_DIR");
-    QProcess *other = startCopy("install", m_name, QStandardPaths::findExecutable("setpriv"));
+    QProcess *other = startCopy("install",
+                                m_name,
+                                {setpriv, "--reuid=65534", "--regid=65534", "--clear-groups"});
     QVERIFY(other);
 
     platform::terminateProcessesNamed(m_name.toStdString(),
