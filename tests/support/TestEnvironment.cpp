@@ -17,7 +17,8 @@ TestEnvironment::TestEnvironment()
         QDir(root()).mkpath(QString::fromLatin1(name));
         const QByteArray variable = "XDG_" + QByteArray(name).toUpper() + "_"
                                     + (name[0] == 'r' ? "DIR" : "HOME");
-        qputenv(variable.constData(), QFile::encodeName(root() + QLatin1Char('/') + QLatin1String(name)));
+        qputenv(variable.constData(),
+                QFile::encodeName(root() + QLatin1Char('/') + QLatin1String(name)));
     }
     QFile::setPermissions(root() + QStringLiteral("/runtime"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -91,8 +92,8 @@ QList<QJsonObject> TestEnvironment::usageEvents() const
 {
     QFile file(LMGA::usageFileName());
     QList<QJsonObject> events;
-    for (const QByteArray &line :
-         file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>()) {
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    for (const QByteArray &line : content.split('\n')) {
         if (!line.isEmpty())
             events << QJsonDocument::fromJson(line).object();
     }

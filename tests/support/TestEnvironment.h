@@ -12,7 +12,6 @@
 class TestEnvironment
 {
 public:
-    // Call before the first QSettings or QStandardPaths use of the process.
     TestEnvironment();
 
     QString root() const { return m_dir.path(); }
