@@ -40,9 +40,8 @@ struct Child
     explicit Child(const std::wstring &arguments, fs::path path = {})
     {
         wchar_t runner[MAX_PATH];
-        const fs::path helper = fs::path(runner,
-                                         runner + GetModuleFileNameW(nullptr, runner, MAX_PATH))
-                                    .replace_filename(L"helper.exe");
+        GetModuleFileNameW(nullptr, runner, MAX_PATH);
+        const fs::path helper = fs::path(runner).replace_filename(L"helper.exe");
         if (path.empty())
             path = helper;
         else if (fs::create_directories(path.parent_path()))
@@ -56,19 +55,15 @@ struct Child
         si.dwFlags = STARTF_USESTDHANDLES;
         si.hStdOutput = write;
         std::wstring line = L"\"" + path.wstring() + L"\" " + arguments;
-        PROCESS_INFORMATION pi = {};
-        if (CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, 0, 0, &si, &pi)) {
-            CloseHandle(pi.hThread);
-            process = pi.hProcess;
-            id = pi.dwProcessId;
-        }
+        CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, 0, 0, &si, &info);
+        CloseHandle(info.hThread);
         CloseHandle(write);
     }
     ~Child()
     {
-        TerminateProcess(process, 1);
+        TerminateProcess(info.hProcess, 1);
         ended();
-        CloseHandle(process);
+        CloseHandle(info.hProcess);
         CloseHandle(output);
     }
     std::string line() // the next line of output, empty once it ended
@@ -82,12 +77,11 @@ struct Child
     }
     bool ended(DWORD milliseconds = 10000)
     {
-        return WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0;
+        return WaitForSingleObject(info.hProcess, milliseconds) == WAIT_OBJECT_0;
     }
 
-    HANDLE process = nullptr;
+    PROCESS_INFORMATION info = {};
     HANDLE output = nullptr;
-    DWORD id = 0;
 };
 
 void lockIsAMutexNamedByTheKey()
@@ -137,7 +131,7 @@ void endsTheProductsProcessesInsideTheInstallationOnly()
                                              start(L"D\u00c9MO SUITE " + id + L".EXE"),
                                              start(L"d\u00e9mo suite " + id + L".exe")};
     const std::string install = platform::toUtf8((g_scratch / L"install").wstring());
-    platform::terminateProcessesNamed(platform::toUtf8(name), install, spared[0]->id);
+    platform::terminateProcessesNamed(platform::toUtf8(name), install, spared[0]->info.dwProcessId);
     for (const auto &child : doomed)
         CHECK(child->ended());
     for (const auto &child : spared)
@@ -149,7 +143,14 @@ void identifierRecordInTheRegistry()
 {
     const auto registry = platform::UserRegistry::currentUser({});
     const std::string fixed = "{0f8fad5b-d9cb-469f-a165-70867728950e}", x38(38, 'x');
-    const DWORD number = 0x7b;
+    const platform::Uuid fixedUuid{0x0f8fad5b,
+                                   0xd9cb,
+                                   0x469f,
+                                   {0xa1, 0x65, 0x70, 0x86, 0x77, 0x28, 0x95, 0xe}};
+    const std::string path = "Software\\Classes\\CLSID\\uninstall-test-" + g_id;
+    const HKEY user = HKEY_CURRENT_USER;
+    const char *const key = path.c_str(), *const name = "CEIPIdentifier";
+    const DWORD number = 0x7b, flags = RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY;
     const struct
     {
         DWORD type;
@@ -162,41 +163,22 @@ void identifierRecordInTheRegistry()
                 {REG_EXPAND_SZ, fixed + '\0', fixed, false},
                 {REG_SZ, x38 + '\0', x38, false}};
     for (const auto &[type, stored, expected, nullUuid] : rows) {
-        const std::string path = "Software\\Classes\\CLSID\\uninstall-test-" + g_id;
-        RegSetKeyValueA(HKEY_CURRENT_USER,
-                        path.c_str(),
-                        "CEIPIdentifier",
-                        type,
-                        stored.data(),
-                        DWORD(stored.size()));
-        const std::string result = platform::IdentifierRecord::obtain(*registry, path, [nullUuid] {
-            return nullUuid ? platform::Uuid()
-                            : platform::Uuid{0x0f8fad5b,
-                                             0xd9cb,
-                                             0x469f,
-                                             {0xa1, 0x65, 0x70, 0x86, 0x77, 0x28, 0x95, 0xe}};
+        RegSetKeyValueA(user, key, name, type, stored.data(), DWORD(stored.size()));
+        const std::string result = platform::IdentifierRecord::obtain(*registry, path, [&] {
+            return nullUuid ? platform::Uuid() : fixedUuid;
         });
         std::string after(64, '\0');
         DWORD size = DWORD(after.size());
-        const bool found = !RegGetValueA(HKEY_CURRENT_USER,
-                                         path.c_str(),
-                                         "CEIPIdentifier",
-                                         RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY,
-                                         nullptr,
-                                         after.data(),
-                                         &size);
+        const bool found = !RegGetValueA(user, key, name, flags, nullptr, after.data(), &size);
         CHECK(result == expected && found != nullUuid
               && (nullUuid || after.substr(0, size) == expected + '\0'));
-        RegDeleteKeyExA(HKEY_CURRENT_USER, path.c_str(), KEY_WOW64_64KEY, 0);
+        RegDeleteKeyExA(user, key, KEY_WOW64_64KEY, 0);
     }
     // The system's UUIDs in their fields: version 4, variant 1.
     const std::string made = platform::IdentifierRecord::obtain(*registry,
-                                                                "Software\\uninstall-test-" + g_id,
+                                                                path,
                                                                 platform::createUuid);
-    RegDeleteKeyExA(HKEY_CURRENT_USER,
-                    ("Software\\uninstall-test-" + g_id).c_str(),
-                    KEY_WOW64_64KEY,
-                    0);
+    RegDeleteKeyExA(user, key, KEY_WOW64_64KEY, 0);
     CHECK(made.size() == 38 && made[15] == '4' && std::strchr("89ab", made[20]));
 }
 
