@@ -4,7 +4,6 @@
 
 #include <QDirIterator>
 #include <QEventLoop>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
@@ -13,6 +12,8 @@
 namespace {
 
 const QString brand = QStringLiteral("Example Works");
+const QString productFileNames = QStringLiteral(
+    "bin/demo bin/plugins/x.so Demo.dll doc/a.txt .settings");
 
 void writeFile(const QString &path, const QByteArray &content)
 {
@@ -31,10 +32,10 @@ QByteArray contentOf(const QString &path)
 QStringList entriesUnder(const QString &dir)
 {
     QStringList entries;
-    QDirIterator it(dir,
-                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
+    for (QDirIterator it(dir,
+                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
         entries << it.next().mid(dir.size() + 1);
     entries.sort();
     return entries;
@@ -46,10 +47,6 @@ bool isSecond(const QByteArray &report)
 }
 
 } // namespace
-
-WholeRun::WholeRun(const QString &productName)
-    : m_product(productName)
-{}
 
 QString WholeRun::dataDir() const
 {
@@ -73,21 +70,10 @@ void WholeRun::layOut(const QMap<QString, QString> &extend)
     for (auto it = extend.cbegin(); it != extend.cend(); ++it)
         ini += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
     writeFile(installDir() + "/product.ini", ini);
-    const QString kit = TestEnvironment::sourceDir() + "/kit/resources";
-    for (const QString &entry : entriesUnder(kit)) {
-        if (QFileInfo(kit + '/' + entry).isFile())
-            writeFile(installDir() + "/resources/" + entry, contentOf(kit + '/' + entry));
-    }
-    for (const char *name : {"bin/demo-suite",
-                             "bin/plugins/export.plugin",
-                             "DemoSuite.dll",
-                             "docs/readme.txt",
-                             ".settings"})
-        writeFile(installDir() + '/' + QLatin1String(name), "product file");
-    QSettings records(settingsFile(), QSettings::IniFormat);
-    records.setValue("Install/Registered", 1);
-    records.setValue("Install/Path", installDir());
-    records.setValue("Install/Version", "3.2.1");
+    QProcess::execute("cp", {"-R", TestEnvironment::sourceDir() + "/kit/resources", installDir()});
+    for (const QString &name : productFileNames.split(' '))
+        writeFile(installDir() + '/' + name, "product file");
+    QSettings(settingsFile(), QSettings::IniFormat).setValue("Install/Path", installDir());
 }
 
 QProcessEnvironment WholeRun::environment() const
@@ -106,11 +92,6 @@ QProcessEnvironment WholeRun::environment() const
     env.insert("QT_QPA_GENERIC_PLUGINS", "autopilot");
     env.insert("UNINSTALL_AUTOPILOT_LOG", m_dir.path() + "/autopilot.log");
     return env;
-}
-
-int WholeRun::run(const QStringList &arguments, const QString &script, int timeoutMs)
-{
-    return finish(*start(arguments, script), timeoutMs);
 }
 
 std::unique_ptr<QProcess> WholeRun::start(const QStringList &arguments, const QString &script) const
@@ -159,32 +140,28 @@ QStringList WholeRun::autopilotLog() const
 ProductService::ProductService(const ReportPolicy &policy)
 {
     const QString kit = TestEnvironment::sourceDir() + "/kit/resources/uninstallConfig/";
-    const QMap<QString, QString> files{{"/banner_pic_en.png", "banner_pic/en.png"},
-                                       {"/promotion_pic_en.png", "promotion_pic/en.png"},
-                                       {"/a.png", "recAppIcon/photo-editor.png"},
-                                       {"/b.png", "recAppIcon/pdf-workshop.png"}};
-    for (auto it = files.cbegin(); it != files.cend(); ++it) {
-        pictures.insert(it.key(), contentOf(kit + it.value()));
-        setResponse(it.key(), answer(200, pictures.value(it.key()), "image/png"));
+    const QStringList files{"banner_pic/en",
+                            "promotion_pic/en",
+                            "recAppIcon/photo-editor",
+                            "recAppIcon/pdf-workshop"};
+    const QStringList paths{"/banner_pic_en.png", "/promotion_pic_en.png", "/a.png", "/b.png"};
+    for (int i = 0; i < paths.size(); ++i) {
+        pictures.insert(paths.at(i), contentOf(kit + files.at(i) + ".png"));
+        setResponse(paths.at(i), answer(200, pictures.value(paths.at(i)), "image/png"));
     }
-    const auto address = [this](const char *path) { return url(QLatin1String(path)).toString(); };
-    const auto app = [this](const QString &icon) {
-        return QJsonObject{{"icon", icon},
-                           {"name", icon},
-                           {"url", "https://example.com"},
-                           {"pic_url", url('/' + icon).toString()}};
+    // '@' stands for this server's address.
+    const auto serve = [this, at = url("/").toEncoded().chopped(1)](const char *path,
+                                                                    QByteArray json) {
+        setResponse(QLatin1String(path), answer(200, json.replace('@', at)));
     };
-    const QJsonObject config{{"version", "v2"},
-                             {"banner_pic", address("/banner_pic_")},
-                             {"promotion_pic", address("/promotion_pic_")},
-                             {"recommendApp", address("/apps")},
-                             {"uninstallChose", address("/chose")},
-                             {"uninstallCause", address("/cause")}};
-    const QJsonObject apps{{"en", QJsonArray{app("a.png"), app("b.png")}}};
-    setResponse("/config", answer(200, QJsonDocument(config).toJson()));
-    setResponse("/apps", answer(200, QJsonDocument(QJsonObject{{"recommendApp", apps}}).toJson()));
-    setResponse("/chose", answer(200, R"({"uninstallChose": {"en": ["slow", "price"]}})"));
-    setResponse("/cause", answer(200, R"({"uninstallCause": {"en": {"slow": "Slow"}}})"));
+    serve("/config", R"({"version": "v2", "banner_pic": "@/banner_pic_",
+        "promotion_pic": "@/promotion_pic_", "recommendApp": "@/apps", "uninstallChose": "@/chose",
+        "uninstallCause": "@/cause"})");
+    serve("/apps", R"({"recommendApp": {"en": [
+        {"icon": "a.png", "name": "A", "url": "https://example.com", "pic_url": "@/a.png"},
+        {"icon": "b.png", "name": "B", "url": "https://example.com", "pic_url": "@/b.png"}]}})");
+    serve("/chose", R"({"uninstallChose": {"en": ["slow", "price"]}})");
+    serve("/cause", R"({"uninstallCause": {"en": {"slow": "Slow"}}})");
     setHandler("/report", [this, policy](const Request &request) {
         const int attempt = ++m_posts[isSecond(request.body)];
         return policy ? policy(isSecond(request.body), attempt) : answer(200, "ok");

@@ -21,13 +21,18 @@ public:
     static inline const QString completing = QStringLiteral(
         "page:3;wait:btnComplete;type:emailEdit=someone@example.com;click:btnComplete");
 
-    explicit WholeRun(const QString &productName = QStringLiteral("Demo Suite"));
+    explicit WholeRun(const QString &product = QStringLiteral("Demo Suite"))
+        : m_product(product)
+    {}
 
     // Host, library, product.ini with these [Extend] entries, the kit's resources, some product
-    // files, and the installer's records in the user settings.
+    // files, and the installer's record in the user settings.
     void layOut(const QMap<QString, QString> &extend = {});
     // The result of main_entry, or -1 when the host reported none in time.
-    int run(const QStringList &arguments, const QString &script, int timeoutMs = 60000);
+    int run(const QStringList &arguments, const QString &script, int timeoutMs = 60000)
+    {
+        return finish(*start(arguments, script), timeoutMs);
+    }
     std::unique_ptr<QProcess> start(const QStringList &arguments, const QString &script) const;
     int finish(QProcess &host, int timeoutMs = 60000);
     // Private settings, data, runtime and temporary directories, offscreen, no display.
@@ -59,8 +64,7 @@ public:
     QMap<QString, QString> extend() const;
     QList<QByteArray> reports(bool second) const;
 
-    // By path, which is also the name in the wizard's cache.
-    QMap<QString, QByteArray> pictures;
+    QMap<QString, QByteArray> pictures; // by path, also their names in the wizard's cache
 
 private:
     int m_posts[2] = {0, 0};
