@@ -1,10 +1,8 @@
-// Loaded into the host stand-in through QT_QPA_GENERIC_PLUGINS=autopilot, it plays a script of
-// user actions against the wizard's widgets, found by object name, and logs each step done and
-// each address opened. Steps, separated by ';': wait:NAME (visible and enabled), page:N (main
-// page index), click:NAME, clicks:NAME (clicks while one is visible, for a dialog that may come
-// back), reason:ROW (ticks that survey row), type:NAME=TEXT, closewindow:NAME (as a window
-// manager asks), shot:NAME=FILE, sleep:MS, file:PATH (until it exists), halfway:NAME (the
-// process dies once that progress bar has moved but not finished).
+// Loaded into the host through QT_QPA_GENERIC_PLUGINS=autopilot: plays the ';'-separated steps of
+// UNINSTALL_AUTOPILOT on the wizard's widgets by object name, logging each one done and each
+// address opened. Steps: wait:NAME, page:N, click:NAME, clicks:NAME (while one is visible),
+// reason:ROW, type:NAME=TEXT, closewindow:NAME (as a window manager asks), shot:NAME=FILE,
+// sleep:MS, file:PATH (until it exists), halfway:NAME (dies once that progress bar is part-way).
 #include "VisibleWidget.h"
 
 #include <QAbstractButton>
@@ -54,16 +52,13 @@ private:
     {
         if (m_steps.isEmpty())
             return;
-        if (perform(m_steps.first().section(QLatin1Char(':'), 0, 0),
-                    m_steps.first().section(QLatin1Char(':'), 1))) {
-            record(QStringLiteral("done ") + m_steps.takeFirst());
-            m_clock.restart();
-            if (m_steps.isEmpty())
-                record(QStringLiteral("finished"));
-        } else if (m_clock.elapsed() > 30000) {
-            record(QStringLiteral("stuck ") + m_steps.takeFirst());
-            m_steps.clear();
-        }
+        const QString step = m_steps.first();
+        if (!perform(step.section(QLatin1Char(':'), 0, 0), step.section(QLatin1Char(':'), 1)))
+            return;
+        record(QStringLiteral("done ") + m_steps.takeFirst());
+        m_clock.restart();
+        if (m_steps.isEmpty())
+            record(QStringLiteral("finished"));
     }
 
     bool perform(const QString &verb, const QString &argument)
