@@ -2,39 +2,56 @@
 
 #include "wizard/Uninstall.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QStackedWidget>
+#include <QTest>
+
 #include <memory>
 
-class QAbstractButton;
-
 /// Opens the wizard window and drives it as a user would, by object name.
-class WindowDriver
+struct WindowDriver
 {
-public:
-    // A new window, on its loading page and not shown yet.
-    void create();
     // Shows a new window and waits until it has left its loading page.
-    void open();
-    void close();
-    Uninstall *window() const { return m_window.get(); }
+    void open()
+    {
+        window = std::make_unique<Uninstall>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_COMPARE(page(), 1);
+    }
 
-    template<typename T>
+    template<typename T = QWidget>
     T *child(const char *name) const
     {
-        T *widget = m_window->findChild<T *>(QString::fromLatin1(name));
+        T *widget = window->findChild<T *>(QString::fromLatin1(name));
         if (!widget)
             qFatal("no widget %s", name);
         return widget;
     }
+    int page() const { return child<QStackedWidget>("processPage")->currentIndex(); }
 
     // The check box of a survey row (1 to 6); boxes are renamed to their reason keys.
-    QAbstractButton *reasonBox(int row) const;
-    void click(const char *button) const;
-    // 0: discount offer, 1: reason survey, 2: upgrade offer (first reason chosen), 3: progress.
-    void goToPage(int continues) const;
-    // Presses on the window's surface and moves: the window is dragged until release.
-    void startDragging() const;
-    void stopDragging() const;
+    QAbstractButton *reasonBox(int row) const
+    {
+        return child(qPrintable(QStringLiteral("frameOption_%1").arg(row)))->findChild<QCheckBox *>();
+    }
+    void click(const char *button) const
+    {
+        QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton);
+    }
+    // From the discount offer: 1 survey, 2 upgrade offer (first reason chosen), 3 progress.
+    void goToPage(int continues) const
+    {
+        if (continues >= 1)
+            click("btnContinue_1");
+        if (continues >= 2) {
+            QTest::mouseClick(reasonBox(1), Qt::LeftButton);
+            click("btnContinue_2");
+        }
+        if (continues >= 3)
+            click("btnContinue_3");
+    }
 
-private:
-    std::unique_ptr<Uninstall> m_window;
+    std::unique_ptr<Uninstall> window;
 };
