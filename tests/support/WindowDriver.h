@@ -40,18 +40,5 @@ struct WindowDriver
     {
         QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton);
     }
-    // From the discount offer: 1 survey, 2 upgrade offer (first reason chosen), 3 progress.
-    void goToPage(int continues) const
-    {
-        if (continues >= 1)
-            click("btnContinue_1");
-        if (continues >= 2) {
-            QTest::mouseClick(reasonBox(1), Qt::LeftButton);
-            click("btnContinue_2");
-        }
-        if (continues >= 3)
-            click("btnContinue_3");
-    }
-
     std::unique_ptr<Uninstall> window;
 };
