@@ -1,6 +1,5 @@
-// The sample kit in every language of the window's language box: a finished catalogue of every
-// text the sources hand to translators, and every text of the window's pages and of the
-// close-product dialog whole in its widget (sample skin at 100 %, the product's font family).
+// Every language of the window's language box: a finished catalogue of every text the sources
+// hand to translators, and every text of every page and of the close dialog whole in its widget.
 #include "Framework.h"
 #include "LmResourceMgr.h"
 #include "LmSettings.h"
@@ -17,54 +16,35 @@ namespace {
 
 QString readAll(const QString &path)
 {
-    QFile file(path);
+    QFile file(TestEnvironment::sourceDir() + path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-QStringList matches(const QString &pattern, const QString &text, int group = 0)
-{
-    QStringList found;
-    for (auto it = QRegularExpression(pattern).globalMatch(text); it.hasNext();)
-        found << it.next().captured(group);
-    return found;
 }
 
 QStringList offeredLanguages()
 {
-    return matches("<item><property name=\"text\"><string notr=\"true\">(\\w+)<",
-                   readAll(TestEnvironment::sourceDir() + "/src/wizard/Uninstall.ui"),
-                   1);
+    QStringList codes;
+    const QRegularExpression item("<item><property name=\"text\"><string notr=\"true\">(\\w+)<");
+    for (auto it = item.globalMatch(readAll("/src/wizard/Uninstall.ui")); it.hasNext();)
+        codes << it.next().captured(1);
+    return codes;
 }
 
-// The %N markers and HTML tag names (escaped, as a catalogue holds them) a translation keeps.
-QStringList skeleton(const QString &text)
+// The widget's text when it does not show whole: clipped by an ancestor or given too little room.
+QString cutText(const QWidget *widget)
 {
-    QStringList parts = matches("%\\d|&lt;/?\\w+", text);
-    parts.sort();
-    return parts;
-}
-
-QString textOf(const QWidget *widget)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    const auto *button = qobject_cast<const QAbstractButton *>(widget);
-    return button ? button->text() : QString();
-}
-
-// Whether the widget shows its text whole, neither clipped by its ancestors nor too small.
-bool showsWhole(const QWidget *widget)
-{
-    QSize needed = widget->sizeHint();
     const auto *label = qobject_cast<const QLabel *>(widget);
+    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    QSize needed = widget->sizeHint();
     if (label && label->wordWrap()) // the longest word on a line, then the lines it needs
         needed = QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()));
     QRect shown = widget->rect();
     for (const QWidget *up = widget->parentWidget(); up;
          up = up->isWindow() ? nullptr : up->parentWidget())
         shown &= QRect(widget->mapFrom(up, QPoint()), up->size());
-    return shown == widget->rect() && needed.width() <= shown.width()
-           && needed.height() <= shown.height();
+    if (shown == widget->rect() && needed.width() <= shown.width()
+        && needed.height() <= shown.height())
+        return {};
+    return label ? label->text() : button ? button->text() : QString();
 }
 
 } // namespace
@@ -75,14 +55,10 @@ class KitTest : public QObject
 
 private slots:
     void initTestCase();
-    void everyTextTranslated_data() { languageRows(); }
-    void everyTextTranslated();
-    void everyTextFits_data() { languageRows(); }
-    void everyTextFits();
+    void everyLanguage_data();
+    void everyLanguage();
 
 private:
-    static void languageRows();
-
     TestEnvironment m_environment;
     QTemporaryDir m_merged; // each catalogue with the sources' texts merged in
 };
@@ -111,37 +87,27 @@ void KitTest::initTestCase()
     LmResourceMgr::instance()->setCurrentSkin("default");
 }
 
-void KitTest::languageRows()
+void KitTest::everyLanguage_data()
 {
     QTest::addColumn<QString>("language");
     for (const QString &language : offeredLanguages())
         QTest::newRow(qPrintable(language)) << language;
 }
 
-void KitTest::everyTextTranslated()
+void KitTest::everyLanguage()
 {
     QFETCH(QString, language);
-    if (language == "en")
-        QSKIP("The sources' own language");
-    const QString merged = readAll(m_merged.path() + "/uninstall_" + language + ".ts");
-    const int gap = std::max(merged.indexOf("type=\"unfinished\""),
-                             merged.indexOf("<translation></"));
-    QVERIFY2(gap < 0, qPrintable(merged.mid(merged.lastIndexOf("<source>", gap), 120)));
-    const QString ts = readAll(TestEnvironment::sourceDir()
-                               + "/kit/resources/translations/uninstall_" + language + ".ts");
-    for (auto it = QRegularExpression("<source>(.*)</source>\\s*<translation>(.*)</translation>")
-                       .globalMatch(ts);
-         it.hasNext();) {
-        const QRegularExpressionMatch message = it.next();
-        QCOMPARE(skeleton(message.captured(2)), skeleton(message.captured(1)));
-    }
-    QCOMPARE(ts.contains("<translation>RTL</translation>"), language == "ar" || language == "ur");
-}
+    QFile merged(m_merged.path() + "/uninstall_" + language + ".ts");
+    const QString catalogue = merged.open(QIODevice::ReadOnly) ? merged.readAll() : "";
+    const int gap = std::max(catalogue.indexOf("type=\"unfinished\""),
+                             catalogue.indexOf("<translation></"));
+    QVERIFY2(language == "en" || gap < 0,
+             qPrintable(catalogue.mid(catalogue.lastIndexOf("<source>", gap), 99)));
+    QCOMPARE(readAll("/kit/resources/translations/uninstall_" + language + ".ts")
+                 .contains("<translation>RTL</translation>"),
+             language == "ar" || language == "ur");
 
-// Each page in turn, the survey with both answer lines open, then the close-product dialog.
-void KitTest::everyTextFits()
-{
-    QFETCH(QString, language);
+    // Each page in turn, the survey with both answer lines open, then the close dialog.
     const ProductIni product = ProductIni::load(TestEnvironment::sourceDir()
                                                 + "/kit/product.ini.in");
     QString family = product.value("Extend." + language, "fontFamily");
@@ -158,7 +124,6 @@ void KitTest::everyTextFits()
     CheckCloseDlg dialog(driver.window.get());
     const char *const leaveBy[] = {"btnContinue_1", "btnContinue_2", "btnContinue_3", "btnComplete"};
     QStringList cut;
-    int texts = 0;
     for (int page = 0; page < 6; ++page) {
         if (page == 5) {
             dialog.show();
@@ -168,19 +133,16 @@ void KitTest::everyTextFits()
             QApplication::processEvents();
         QWidget *shown = page == 5 ? &dialog : static_cast<QWidget *>(driver.window.get());
         for (const QWidget *widget : shown->findChildren<QWidget *>()) {
-            const QString text = textOf(widget);
-            texts += widget->isVisibleTo(shown) && !text.isEmpty();
-            if (widget->isVisibleTo(shown) && !text.isEmpty() && !showsWhole(widget))
-                cut << QStringLiteral("%1 %2: %3").arg(page).arg(widget->objectName(), text);
+            if (widget->isVisibleTo(shown) && !cutText(widget).isEmpty())
+                cut << QStringLiteral("%1 %2: %3")
+                           .arg(page)
+                           .arg(widget->objectName(), cutText(widget));
         }
         if (page < 4)
-            driver.click(leaveBy[page]);
-        if (page == 0) {
-            QTest::mouseClick(driver.reasonBox(4), Qt::LeftButton);
-            QTest::mouseClick(driver.reasonBox(5), Qt::LeftButton);
-        }
+            QTest::mouseClick(driver.child<QAbstractButton>(leaveBy[page]), Qt::LeftButton);
+        for (int row = 4; page == 0 && row <= 5; ++row)
+            QTest::mouseClick(driver.reasonBox(row), Qt::LeftButton);
     }
-    QVERIFY(texts > 20);
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
 }
 

@@ -3,11 +3,6 @@
 #include "TreeRemover.h"
 #include "removal/FileDeletionThread.h"
 
-#include <QDirIterator>
-#include <QScopeGuard>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/mount.h>
@@ -59,7 +54,6 @@ struct Run
         if (!worker.wait(30000))
             qFatal("the removal did not finish");
     }
-    int lastProgress() const { return progress.isEmpty() ? -1 : progress.last().at(0).toInt(); }
 
     FileDeletionThread worker;
     QSignalSpy progress{&worker, &FileDeletionThread::updateBar};
@@ -100,47 +94,41 @@ void TestFileDeletionThread::initTestCase()
 void TestFileDeletionThread::removes_data()
 {
     QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("root"); // below the installation's temporary folder
     QTest::addColumn<QString>("remaining");
     QTest::addColumn<int>("steps");
     QTest::addColumn<int>("leftBehind");
-
-    const QString top;
     QTest::newRow("dll names") << "Qt5Core.dll Readme.DLL x.dll.old a/b/c/ a/Qt5Core.dll a/b/r.txt"
-                               << top << "Qt5Core.dll a/ a/Qt5Core.dll x.dll.old" << 8 << 0;
+                               << "Qt5Core.dll a/ a/Qt5Core.dll x.dll.old" << 8 << 0;
     QTest::newRow("unins000 entries")
-        << "unins000.exe unins000_data/s sub/Unins000.txt app.exe d/unins000/l" << top
+        << "unins000.exe unins000_data/s sub/Unins000.txt app.exe d/unins000/l"
         << "d/ d/unins000/ d/unins000/l unins000.exe unins000_data/ unins000_data/s" << 4 << 0;
-    QTest::newRow("root below an unins000 folder")
-        << "unins000_parent/app/a.txt unins000_parent/app/b/c.txt" << QString("unins000_parent/app")
-        << "unins000_parent/ unins000_parent/app/" << 3 << 0;
     QTest::newRow("hidden entries and FIFOs")
-        << ".hidden .cache/inner.txt plugins/.keep plugins/a.so pipe| run/socket|" << top
+        << ".hidden .cache/inner.txt plugins/.keep plugins/a.so pipe| run/socket|"
         << ".cache/ .cache/inner.txt .hidden plugins/ plugins/.keep" << 5 << 0;
     // "swapped" is a folder when counted and a link to outside when entered.
     QTest::newRow("links, not their targets")
-        << "file>target.txt dir>targetdir sub/dir>targetdir swapped/a.txt swapped/b.txt" << top
-        << top << 6 << 0;
+        << "file>target.txt dir>targetdir sub/dir>targetdir swapped/a.txt swapped/b.txt"
+        << QString() << 6 << 0;
     QTest::newRow("what starts the uninstaller again goes last")
-        << "libuninstall.so product.ini resources/skins/a.qss a.txt b/c.txt d.txt" << top << top
-        << 9 << 0;
+        << "libuninstall.so product.ini resources/skins/a.qss a.txt b/c.txt d.txt" << QString() << 9
+        << 0;
     // "stuck" is a mount point of another file system, else a folder its user cannot write.
-    QTest::newRow("left behind") << "free.txt stuck/inner.txt" << top << "stuck/ stuck/inner.txt"
-                                 << 2 << 1;
+    QTest::newRow("left behind") << "free.txt stuck/inner.txt"
+                                 << "stuck/ stuck/inner.txt" << 2 << 1;
 }
 
 void TestFileDeletionThread::removes()
 {
     QFETCH(QString, entries);
-    QFETCH(QString, root);
     QFETCH(QString, remaining);
     QFETCH(int, steps);
     QFETCH(int, leftBehind);
-    QTemporaryDir install;
+    QTemporaryDir base; // an unins000 folder above the installation keeps nothing
+    const QString install = base.path() + "/unins000/app";
     QTemporaryDir outside;
     makeTree(outside.path(), "target.txt targetdir/inner.txt");
-    makeTree(install.path(), entries, outside.path());
-    const QByteArray stuckPath = QFile::encodeName(install.path() + "/stuck");
+    makeTree(install, "/ " + entries, outside.path());
+    const QByteArray stuckPath = QFile::encodeName(install + "/stuck");
     const char *stuck = stuckPath.constData();
     const QByteArray source = QFile::encodeName(outside.path() + "/targetdir");
     const bool mounted = leftBehind
@@ -149,31 +137,30 @@ void TestFileDeletionThread::removes()
     if (leftBehind && !mounted && (::chmod(stuck, 0500) != 0 || ::access(stuck, W_OK) == 0))
         QSKIP("Neither a mount nor a folder's permissions bind this user");
     platform::TreeRemover::setBeforeEnterHook([&](const std::string &path) {
-        if (path == "swapped"
-            && QDir().rename(install.path() + "/swapped", outside.path() + "/moved"))
-            QFile::link(outside.path() + "/moved", install.path() + "/swapped");
+        if (path == "swapped" && QDir().rename(install + "/swapped", outside.path() + "/moved"))
+            QFile::link(outside.path() + "/moved", install + "/swapped");
     });
     const auto unhook = qScopeGuard([] { platform::TreeRemover::setBeforeEnterHook({}); });
     const QStringList last{"libuninstall.so", "product.ini", "resources/skins/a.qss"};
     bool early = false;
 
-    const Run run(install.path() + '/' + root, [&] {
+    const Run run(install, [&] {
         bool lastGone = false;
         bool otherLeft = false;
         for (const QString &entry : entries.split(' ')) {
-            const bool exists = QFileInfo::exists(install.path() + '/' + entry);
+            const bool exists = QFileInfo::exists(install + '/' + entry);
             (last.contains(entry) ? lastGone : otherLeft) |= last.contains(entry) != exists;
         }
         early = early || (lastGone && otherLeft);
     });
 
-    QCOMPARE(treeOf(install.path()), remaining);
+    QCOMPARE(treeOf(install), remaining);
     QCOMPARE(treeOf(outside.path()),
              QString(entries.contains("swapped/") ? "moved/ moved/a.txt moved/b.txt " : "")
                  + "target.txt targetdir/ targetdir/inner.txt");
     QVERIFY(!early);
     QCOMPARE(run.progress.size(), steps);
-    QCOMPARE(run.lastProgress(), 100);
+    QCOMPARE(run.progress.last().at(0).toInt(), 100);
     QCOMPARE(run.worker.leftBehindCount(), leftBehind);
 }
 

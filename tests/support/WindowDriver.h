@@ -18,7 +18,7 @@ struct WindowDriver
         window = std::make_unique<Uninstall>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QTRY_COMPARE(page(), 1);
+        QTRY_COMPARE(page(), 10);
     }
 
     template<typename T = QWidget>
@@ -29,7 +29,12 @@ struct WindowDriver
             qFatal("no widget %s", name);
         return widget;
     }
-    int page() const { return child<QStackedWidget>("processPage")->currentIndex(); }
+    // The page shown: processPage's index times ten plus causePage_2's.
+    int page() const
+    {
+        return child<QStackedWidget>("processPage")->currentIndex() * 10
+               + child<QStackedWidget>("causePage_2")->currentIndex();
+    }
 
     // The check box of a survey row (1 to 6); boxes are renamed to their reason keys.
     QAbstractButton *reasonBox(int row) const
