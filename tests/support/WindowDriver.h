@@ -2,14 +2,12 @@
 
 #include "wizard/Uninstall.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QStackedWidget>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
-/// Opens the wizard window and drives it as a user would, by object name.
+/// Opens the wizard window, and finds its widgets by object name.
 struct WindowDriver
 {
     // Shows a new window and waits until it has left its loading page.
@@ -20,30 +18,22 @@ struct WindowDriver
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTRY_COMPARE(page(), 10);
     }
-
     template<typename T = QWidget>
     T *child(const char *name) const
     {
-        T *widget = window->findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return window->findChild<T *>(QString::fromLatin1(name));
     }
-    // The page shown: processPage's index times ten plus causePage_2's.
+    // processPage's index times ten plus causePage_2's.
     int page() const
     {
         return child<QStackedWidget>("processPage")->currentIndex() * 10
                + child<QStackedWidget>("causePage_2")->currentIndex();
     }
-
     // The check box of a survey row (1 to 6); boxes are renamed to their reason keys.
     QAbstractButton *reasonBox(int row) const
     {
         return child(qPrintable(QStringLiteral("frameOption_%1").arg(row)))->findChild<QCheckBox *>();
     }
-    void click(const char *button) const
-    {
-        QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton);
-    }
+
     std::unique_ptr<Uninstall> window;
 };
