@@ -15,15 +15,14 @@ class TestFeedbackReport : public QObject
     Q_OBJECT
 
 private slots:
-    void firstReport_data();
-    void firstReport();
-    void secondReport();
+    void reports_data();
+    void reports();
 };
 
-void TestFeedbackReport::firstReport_data()
+void TestFeedbackReport::reports_data()
 {
     QTest::addColumn<QString>("reasons");   // check-box keys in order, "*" after the checked ones
-    QTest::addColumn<QStringList>("typed"); // feature line, price line, free text
+    QTest::addColumn<QStringList>("typed"); // feature line (also the e-mail), price line, free text
     QTest::addColumn<QByteArray>("answers");
     QTest::newRow("nothing chosen")
         << "q1 q4 q15" << QStringList{"typed, then unchecked", "", ""}
@@ -43,7 +42,7 @@ void TestFeedbackReport::firstReport_data()
                       "\"Zu \\\"langsam\\\"\\n\xc3\x84rger\"],");
 }
 
-void TestFeedbackReport::firstReport()
+void TestFeedbackReport::reports()
 {
     QFETCH(QString, reasons);
     QFETCH(QStringList, typed);
@@ -62,12 +61,6 @@ void TestFeedbackReport::firstReport()
         "\"Demo Suite\",\"productVersion\":\"3.2.1\",\"tid\":\"03092027130507\",\"time\":"
         "\"2027-03-09 13:05:07\",\"uninstallCause\":"
             + answers + userTail);
-}
-
-void TestFeedbackReport::secondReport()
-{
-    QCOMPARE(FeedbackReport::second("03092027130507", user, "someone@example.com"),
-             "{\"tid\":\"03092027130507\",\"userEmail\":\"someone@example.com\"," + userTail);
 }
 
 QTEST_APPLESS_MAIN(TestFeedbackReport)
