@@ -23,7 +23,7 @@ struct WindowDriver
     {
         return window->findChild<T *>(QString::fromLatin1(name));
     }
-    // processPage's index times ten plus causePage_2's.
+    // processPage's index times ten plus causePage_2's
     int page() const
     {
         return child<QStackedWidget>("processPage")->currentIndex() * 10
