@@ -45,8 +45,7 @@ QString treeOf(const QString &root)
 // A finished removal; onProgress runs on its thread at each progress value, while it waits.
 struct Run
 {
-    explicit Run(
-        const QString &root, const std::function<void()> &onProgress = [] {})
+    Run(const QString &root, const std::function<void()> &onProgress)
         : worker(QDir(root))
     {
         QObject::connect(&worker, &FileDeletionThread::updateBar, onProgress);
@@ -59,12 +58,6 @@ struct Run
     QSignalSpy progress{&worker, &FileDeletionThread::updateBar};
     QSignalSpy failures{&worker, &FileDeletionThread::cannotStart};
 };
-
-void setRecordedInstallPath(const QString &path)
-{
-    QSettings(LmSettings::instance()->fileName(), QSettings::IniFormat)
-        .setValue(QStringLiteral("Install/Path"), path);
-}
 
 } // namespace
 
@@ -87,8 +80,9 @@ private:
 void TestFileDeletionThread::initTestCase()
 {
     qputenv("HOME", QFile::encodeName(m_scratch.path() + "/home"));
-    makeTree(m_scratch.path(), "home/notes.txt install/a.txt other/");
-    QFile::link(m_scratch.path() + "/install", m_scratch.path() + "/install-link");
+    makeTree(m_scratch.path(),
+             "home/notes.txt install/a.txt other/ install-link>install",
+             m_scratch.path());
 }
 
 void TestFileDeletionThread::removes_data()
@@ -198,13 +192,13 @@ void TestFileDeletionThread::refusedRoots()
     QFETCH(QString, recorded);
     const QDir scratch(m_scratch.path());
     const QString record = recorded.isEmpty() ? recorded : scratch.filePath(recorded);
-    setRecordedInstallPath(record);
-    const auto forget = qScopeGuard([] { setRecordedInstallPath({}); });
+    QSettings(LmSettings::instance()->fileName(), QSettings::IniFormat)
+        .setValue("Install/Path", record);
 
     QCOMPARE(FileDeletionThread::isRefusedRoot(QDir(scratch.filePath(root)), record), refused);
     if (run) {
         const QString before = treeOf(scratch.path());
-        const Run worker(scratch.filePath(root));
+        const Run worker(scratch.filePath(root), [] {});
         QCOMPARE(worker.failures.size(), 1);
         QCOMPARE(worker.failures.first().at(0).value<Failure>(),
                  refused ? Failure::Refused : Failure::Missing);
