@@ -2,39 +2,38 @@
 
 #include "wizard/Uninstall.h"
 
+#include <QtTest>
+#include <QtWidgets>
+
 #include <memory>
 
-class QAbstractButton;
-
-/// Opens the wizard window and drives it as a user would, by object name.
-class WindowDriver
+/// Opens the wizard window, and finds its widgets by object name.
+struct WindowDriver
 {
-public:
-    // A new window, on its loading page and not shown yet.
-    void create();
     // Shows a new window and waits until it has left its loading page.
-    void open();
-    void close();
-    Uninstall *window() const { return m_window.get(); }
-
-    template<typename T>
+    void open()
+    {
+        window = std::make_unique<Uninstall>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_COMPARE(page(), 10);
+    }
+    template<typename T = QWidget>
     T *child(const char *name) const
     {
-        T *widget = m_window->findChild<T *>(QString::fromLatin1(name));
-        if (!widget)
-            qFatal("no widget %s", name);
-        return widget;
+        return window->findChild<T *>(QString::fromLatin1(name));
+    }
+    // processPage's index times ten plus causePage_2's
+    int page() const
+    {
+        return child<QStackedWidget>("processPage")->currentIndex() * 10
+               + child<QStackedWidget>("causePage_2")->currentIndex();
+    }
+    // The check box of a survey row (1 to 6); boxes are renamed to their reason keys.
+    QAbstractButton *reasonBox(int row) const
+    {
+        return child(qPrintable(QStringLiteral("frameOption_%1").arg(row)))->findChild<QCheckBox *>();
     }
 
-    // The check box of a survey row (1 to 6); boxes are renamed to their reason keys.
-    QAbstractButton *reasonBox(int row) const;
-    void click(const char *button) const;
-    // 0: discount offer, 1: reason survey, 2: upgrade offer (first reason chosen), 3: progress.
-    void goToPage(int continues) const;
-    // Presses on the window's surface and moves: the window is dragged until release.
-    void startDragging() const;
-    void stopDragging() const;
-
-private:
-    std::unique_ptr<Uninstall> m_window;
+    std::unique_ptr<Uninstall> window;
 };
