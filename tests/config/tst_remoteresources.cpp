@@ -30,7 +30,10 @@ QByteArray appsDocument(const QStringList &icons, const QUrl &picture, const QUr
 {
     QJsonArray apps;
     for (const QString &icon : icons)
-        apps.append(QJsonObject{{"icon", icon}, {"pic_url", (icon == icons.last() && !last.isEmpty() ? last : picture).toString()}});
+        apps.append(
+            QJsonObject{{"icon", icon},
+                        {"pic_url",
+                         (icon == icons.last() && !last.isEmpty() ? last : picture).toString()}});
     return QJsonDocument(QJsonObject{{"recommendApp", QJsonObject{{"en", apps}}}}).toJson();
 }
 
@@ -117,13 +120,15 @@ void RemoteResourcesTest::hostileServers_data()
     row("served", "", {}, true) << remote << documents + pictures << all;
     row("apps never answer", "/apps", S::neverAnswer())
         << defaults << QStringList(documents.mid(0, 2)) << QStringList();
-    row("endless apps", "/apps", S::endless()) << defaults << QStringList(documents.mid(0, 2)) << QStringList();
+    row("endless apps", "/apps", S::endless())
+        << defaults << QStringList(documents.mid(0, 2)) << QStringList();
     S::Response lie = S::answer(200, appsDocument({"a.png"}, {}));
     lie.declaredLength = lie.body.size() + 100;
     row("apps shorter than announced", "/apps", lie)
         << defaults << QStringList(documents.mid(0, 2)) << QStringList();
     row("reasons not found", "/chose", S::answer(404, "{}"))
-        << QStringList{remote[0], "done"} + defaults << QStringList(documents.mid(0, 3)) << QStringList();
+        << QStringList{remote[0], "done"} + defaults << QStringList(documents.mid(0, 3))
+        << QStringList();
     row("reason texts trickling", "/cause", S::trickle(100))
         << QStringList{remote[0], "done"} + defaults << documents << QStringList();
     row("apps from a file",
@@ -140,8 +145,7 @@ void RemoteResourcesTest::hostileServers_data()
         S::answer(200, appsDocument(names, m_web.url("/icons/a"))),
         true)
         << QStringList{"apps " + names.mid(0, 64).join(' '), "reasons slow", "done"}
-        << documents + pictures.mid(0, 2) + QVector<QString>(64, "/icons/a").toList()
-        << first64;
+        << documents + pictures.mid(0, 2) + QVector<QString>(64, "/icons/a").toList() << first64;
     const QStringList hostile{"../escape.png",
                               "ok1",
                               "sub/x",
@@ -165,13 +169,11 @@ void RemoteResourcesTest::hostileServers_data()
         << remote << documents + pictures << noBanner;
     row("huge banner", "/img/banner_en.png", S::endless(5 << 20), true)
         << remote << documents + pictures << noBanner;
-    row("banner redirected in a loop",
-        "/img/banner_en.png",
-        S::redirect(m_web.url("/loop")),
-        true)
+    row("banner redirected in a loop", "/img/banner_en.png", S::redirect(m_web.url("/loop")), true)
         << remote << documents + pictures << noBanner;
     row("banner redirected", "/img/banner_en.png", S::redirect(m_web.url("/icons/a")), true)
-        << remote << documents + pictures.mid(0, 1) + QStringList{"/icons/a"} + pictures.mid(1) << all;
+        << remote << documents + pictures.mid(0, 1) + QStringList{"/icons/a"} + pictures.mid(1)
+        << all;
     row("banner redirected from https to http",
         "/config",
         S::answer(200, configuration({{"banner_pic", m_secure.url("/img/banner_").toString()}})),
@@ -199,7 +201,9 @@ void RemoteResourcesTest::hostileServers()
     m_web.setResponse("/config", HttpTestServer::answer(200, configuration()));
     m_web.setResponse("/apps",
                       HttpTestServer::answer(200,
-                                             appsDocument({"a.png", "b.png"}, m_web.url("/icons/a"), m_web.url("/icons/b"))));
+                                             appsDocument({"a.png", "b.png"},
+                                                          m_web.url("/icons/a"),
+                                                          m_web.url("/icons/b"))));
     m_web.setResponse("/chose",
                       HttpTestServer::answer(200, R"({"uninstallChose": {"en": ["slow"]}})"));
     m_web.setResponse("/cause", HttpTestServer::answer(200, R"({"uninstallCause": {"en": {}}})"));
@@ -234,7 +238,7 @@ void RemoteResourcesTest::hostileServers()
     QCOMPARE(seen, emitted);
     const QStringList paths = m_web.requestedPaths().mid(before);
     QStringList inOrder;
-    for (const char *pattern : {"^/[^i]", "^/i"})
+    for (const char *pattern : {"^/(c|a)", "^/i"})
         inOrder += paths.filter(QRegularExpression(pattern));
     QCOMPARE(inOrder, requested);
     QCOMPARE(QDir(cache).entryList(QDir::Files | QDir::Hidden, QDir::Name), cached);
