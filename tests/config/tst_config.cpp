@@ -1,15 +1,13 @@
-// The remote documents, pictures and updater against loopback servers that misbehave.
+// The document rules, and the remote resources against loopback servers that misbehave.
 #include "HttpTestServer.h"
 #include "SelfSignedCertificate.h"
 
 #include "Framework.h"
 #include "LmSettings.h"
+#include "config/ConfigDocuments.h"
 #include "config/UninstallProfile.h"
 #include "config/UrlHandler.h"
 
-#include <QCryptographicHash>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSslConfiguration>
 #include <QtTest>
 
@@ -22,30 +20,31 @@ const QByteArray program = QByteArray::fromHex("7f00010d0a0aff"); // binary: NUL
 
 QByteArray png(int width = 2)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
+    QBuffer buffer;
     QImage(width, 1, QImage::Format_RGB32).save(&buffer, "PNG");
-    return bytes;
+    return buffer.data();
 }
 
 // Applications with these icons, fetched from /icons/b for "b.png", else from /icons/a.
 S::Response apps(const QString &icons, const HttpTestServer &web)
 {
     QStringList elements;
-    for (const QString &icon : icons.split(' ')) {
-        const QString from = web.url(icon == "b.png" ? "/icons/b" : "/icons/a").toString();
-        elements << QString(R"({"icon": "%1", "pic_url": "%2"})").arg(icon, from);
-    }
+    for (const QString &icon : icons.split(' '))
+        elements << QString(R"({"icon": "%1", "pic_url": "%2"})")
+                        .arg(icon, web.url(icon == "b.png" ? "/icons/b" : "/icons/a").toString());
     return S::answer(200, R"({"recommendApp": {"en": [)" + elements.join(',').toUtf8() + "]}}");
 }
 
 } // namespace
 
-class RemoteResourcesTest : public QObject
+class ConfigTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void readsContent_data();
+    void readsContent();
+    void plainFileNames();
     void initTestCase();
     void hostileServers_data();
     void hostileServers();
@@ -62,10 +61,79 @@ private:
     SelfSignedCertificate m_otherHost = SelfSignedCertificate::generate("other.example");
 };
 
-void RemoteResourcesTest::initTestCase()
+void ConfigTest::readsContent_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("content"); // the kind, then what the document gives for "de"
+
+    QTest::newRow("apps") << QByteArray(R"({"recommendApp": {"default": [{"icon": "d.png"}],
+        "de": [{"icon": "a.png", "name": "A", "url": "u", "pic_url": "http://x/a"}, 3]}})")
+                          << "0 a.png|A|u || a.png<http://x/a <";
+    QTest::newRow("apps of no other language")
+        << QByteArray(R"({"recommendApp": {"default": [{"icon": "d"}]}})") << "0";
+    QTest::newRow("only the first 64 apps")
+        << R"({"recommendApp": {"de": [)" + QByteArray(R"({"icon": "i"}, )").repeated(64) + "{}]}}"
+        << "0" + QString(" i||").repeated(64) + QString(" i<").repeated(64);
+    QTest::newRow("reasons") << QByteArray(R"({"uninstallCuaseCheck": true, "users": "5M",
+        "uninstallChose": {"de": ["slow", "price"], "default": ["other"]}})")
+                             << "1 1 5M slow,price";
+    QTest::newRow("reasons of the default, flag as text, key as number")
+        << QByteArray(R"({"uninstallCuaseCheck": "true", "uninstallChose": {"default": ["a", 7]}})")
+        << "1 0  a,";
+    // The remote documents give every text, the defaults those of their reasons only.
+    QTest::newRow("texts") << QByteArray(
+        R"({"uninstallCause": {"de": {"slow": "S", "x": "-"}, "default": {"o": "O"}}})")
+                           << "2 slow,x=S,- price,slow=,S";
+    QTest::newRow("apps before reasons") << QByteArray(
+        R"({"uninstallChose": {"de": ["a"]}, "recommendApp": {"de": [{"icon": "m"}]}})")
+                                         << "0 m|| m<";
+    QTest::newRow("texts of the default, kind from an object only")
+        << QByteArray(R"({"recommendApp": [1], "uninstallCause": {"default": {"o": "O"}}})")
+        << "2 o=O price,slow=,";
+    QTest::newRow("no object") << QByteArray("[1, 2]") << "3";
+    QTest::newRow("no JSON") << QByteArray(R"({"recommendApp": })") << "none";
+}
+
+void ConfigTest::readsContent()
+{
+    QFETCH(QByteArray, document);
+    const auto content = ConfigDocuments::readContent(document, "de");
+    const ConfigDocuments::Content c = content.value_or(ConfigDocuments::Content());
+    QStringList parts{content ? QString::number(int(c.kind)) : "none"};
+    for (const RecApp &app : c.apps)
+        parts << app.icon + '|' + app.name + '|' + app.url;
+    for (const DownloadItem &icon : c.icons)
+        parts << icon.fileName + '<' + icon.url.toString();
+    if (c.kind == ConfigDocuments::Kind::Reasons)
+        parts << QString::number(c.singleChoice) << c.users
+              << QStringList(c.causeKeys.toList()).join(',');
+    for (const auto &texts : {ConfigDocuments::allCauseTexts(c.causeTexts),
+                              ConfigDocuments::causeTextsFor(c.causeTexts, {"slow", "price"})}) {
+        if (c.kind == ConfigDocuments::Kind::ReasonTexts)
+            parts << QStringList(texts.keys()).join(',') + '='
+                         + QStringList(texts.values()).join(',');
+    }
+    QTEST(parts.join(' '), "content");
+}
+
+void ConfigTest::plainFileNames()
+{
+    for (const QString &name :
+         QString("a.png .icon.png icon-con.png COM0.png Übersicht.png COM\u2074.png").split(' '))
+        QVERIFY2(ConfigDocuments::isPlainFileName(name), qPrintable(name));
+    // Names that leave the directory or name a device on some system.
+    const QString leaving
+        = "|.|..|...|a.png.|a.png |../a|sub/a|/tmp/a|..\\a|C:a|a:b|a\nb|CON|con.png|"
+          "NUL .tar.gz|Prn.txt|aux|COM1|com9.png|LPT1.log|com\u00B9.png|LPT\u00B3|"
+          "CONOUT$|conin$.png|a"
+          + QString(QChar(0)) + "b";
+    for (const QString &name : leaving.split('|'))
+        QVERIFY2(!ConfigDocuments::isPlainFileName(name), qPrintable(name));
+}
+
+void ConfigTest::initTestCase()
 {
     QVERIFY(Framework::init(0, 0, nullptr));
-    QVERIFY2(!m_identity.isNull() && !m_otherHost.isNull(), qPrintable(m_identity.error));
     m_secure.useTls(m_identity.certificate, m_identity.key);
     m_secure.setResponse("/img/banner_en.png", S::redirect(m_web.url("/img/banner_en.png")));
     m_web.setResponse("/loop", S::redirect(m_web.url("/loop")));
@@ -77,7 +145,7 @@ void RemoteResourcesTest::initTestCase()
     UrlHandler::setDeadline(1500);
 }
 
-S::Response RemoteResourcesTest::configuration(const QString &key, const QString &value) const
+S::Response ConfigTest::configuration(const QString &key, const QString &value) const
 {
     QJsonObject document{{"version", "v1"},
                          {"recommendApp", m_web.url("/apps").toString()},
@@ -89,10 +157,9 @@ S::Response RemoteResourcesTest::configuration(const QString &key, const QString
     return S::answer(200, QJsonDocument(document).toJson());
 }
 
-void RemoteResourcesTest::hostileServers_data()
+void ConfigTest::hostileServers_data()
 {
-    // What the loader emitted; the documents, then the pictures requested, each in order; the
-    // files cached.
+    // What was emitted; the documents, then the pictures requested, in order; the files cached.
     QTest::addColumn<QString>("path");
     QTest::addColumn<S::Response>("response");
     QTest::addColumn<QString>("expected");
@@ -106,12 +173,10 @@ void RemoteResourcesTest::hostileServers_data()
     const QString all = pics + "a.png b.png banner_pic_en.png promotion_pic_en.png";
     const QString noBanner = pics + "a.png b.png promotion_pic_en.png";
     const QString defaults = "apps 1|reasons d|done ; /config";
-    S::Response lie = S::answer(200, "{}");
-    lie.declaredLength = 100;
     row("served", "", {}) << remote + all;
     row("apps never answer", "/apps", S::neverAnswer()) << defaults + " /apps ; ";
     row("endless apps", "/apps", S::endless()) << defaults + " /apps ; ";
-    row("apps shorter than announced", "/apps", lie) << defaults + " /apps ; ";
+    row("apps shorter than announced", "/apps", {200, "{}", {}, 100}) << defaults + " /apps ; ";
     row("apps from a file", "/config", configuration("recommendApp", "file:///etc/passwd"))
         << defaults + " ; ";
     // The pictures follow the recommended apps; the defaults replace the documents.
@@ -139,7 +204,7 @@ void RemoteResourcesTest::hostileServers_data()
         << QString(remote).replace("done ;", "done|done ;") + noBanner;
 }
 
-void RemoteResourcesTest::hostileServers()
+void ConfigTest::hostileServers()
 {
     QFETCH(QString, path);
     QFETCH(S::Response, response);
@@ -183,17 +248,16 @@ void RemoteResourcesTest::hostileServers()
     QCOMPARE(outcome(), expected);
 }
 
-void RemoteResourcesTest::updaterProof_data()
+void ConfigTest::updaterProof_data()
 {
-    // The server ("http", or the certificate of an https server), the checksum, the size cap and
-    // whether certificate errors fail requests; then whether the program is kept.
+    // The server (or its certificate), the checksum, the size cap and strict certificates.
     QTest::addColumn<QString>("settings");
     QTest::addColumn<bool>("kept");
 
     const QString sum = QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex();
     QTest::newRow("http, checksum") << "http|" + sum + "||" << true;
-    QTest::newRow("http, checksum in upper case") << "http|" + sum.toUpper() + "||" << true;
-    QTest::newRow("http, checksum, within its size") << "http|" + sum + "|7|" << true;
+    QTest::newRow("http, checksum in upper case, within its size")
+        << "http|" + sum.toUpper() + "|7|" << true;
     QTest::newRow("http, checksum, over its size") << "http|" + sum + "|6|" << false;
     QTest::newRow("http, another checksum") << "http|" + sum.left(63) + "0||" << false;
     QTest::newRow("http, no checksum") << QString("http|||") << false;
@@ -205,7 +269,7 @@ void RemoteResourcesTest::updaterProof_data()
     QTest::newRow("trusted, strict") << QString("trusted|||1") << true;
 }
 
-void RemoteResourcesTest::updaterProof()
+void ConfigTest::updaterProof()
 {
     QFETCH(QString, settings);
     QFETCH(bool, kept);
@@ -238,5 +302,5 @@ void RemoteResourcesTest::updaterProof()
 #endif
 }
 
-QTEST_MAIN(RemoteResourcesTest)
-#include "tst_remoteresources.moc"
+QTEST_MAIN(ConfigTest)
+#include "tst_config.moc"
