@@ -164,10 +164,10 @@ void ConfigTest::hostileServers_data()
     QTest::addColumn<S::Response>("response");
     QTest::addColumn<QString>("expected");
 
-    const auto row = [](const char *name, const char *path, const S::Response &response) -> auto &
-    {
-        return QTest::newRow(name) << QString(path) << response;
+    const auto row = [](const char *name, const char *path, const S::Response &r) -> QTestData & {
+        return QTest::newRow(name) << QString(path) << r;
     };
+    const char *banner = "/img/banner_en.png";
     const QString remote = "apps 2|reasons slow|done ; /config /apps /chose /cause ";
     const QString pics = "/img/banner_en.png /img/promotion_en.png /icons/a /icons/b ; ";
     const QString all = pics + "a.png b.png banner_pic_en.png promotion_pic_en.png";
@@ -179,7 +179,6 @@ void ConfigTest::hostileServers_data()
     row("apps shorter than announced", "/apps", {200, "{}", {}, 100}) << defaults + " /apps ; ";
     row("apps from a file", "/config", configuration("recommendApp", "file:///etc/passwd"))
         << defaults + " ; ";
-    // The pictures follow the recommended apps; the defaults replace the documents.
     row("reasons not found", "/chose", S::answer(404, "{}"))
         << "apps 2|apps 1|reasons d|done|done ; /config /apps /chose " + all;
     row("reason texts trickling", "/cause", S::trickle(100))
@@ -188,19 +187,17 @@ void ConfigTest::hostileServers_data()
     row("icon names that leave the cache", "/apps", apps(hostile, m_web))
         << "apps 9" + remote.mid(6) + pics.left(40)
                + " /icons/a /icons/a ; banner_pic_en.png ok1 ok2 promotion_pic_en.png";
-    row("undecodable banner", "/img/banner_en.png", S::answer(200, "\x89PNG no"))
-        << remote + noBanner;
-    row("banner of huge pixel size", "/img/banner_en.png", S::answer(200, png(5000)))
-        << remote + noBanner;
-    row("huge banner", "/img/banner_en.png", S::endless(5 << 20)) << remote + noBanner;
-    row("banner redirected in a loop", "/img/banner_en.png", S::redirect(m_web.url("/loop")))
+    row("undecodable banner", banner, S::answer(200, "\x89PNG no")) << remote + noBanner;
+    row("banner of huge pixel size", banner, S::answer(200, png(5000))) << remote + noBanner;
+    row("huge banner", banner, S::endless(5 << 20)) << remote + noBanner;
+    row("banner redirected in a loop", banner, S::redirect(m_web.url("/loop")))
         << remote + noBanner;
     row("banner from https to http",
         "/config",
         configuration("banner_pic", m_secure.url("/img/banner_").toString()))
         << remote + noBanner.mid(19);
     // The window leaves its loading page at the deadline; the late end refreshes the pictures.
-    row("banner trickling past the loading deadline", "/img/banner_en.png", S::trickle(100))
+    row("banner trickling past the loading deadline", banner, S::trickle(100))
         << QString(remote).replace("done ;", "done|done ;") + noBanner;
 }
 
