@@ -8,7 +8,6 @@
 #include "Utility.h"
 
 #include <QDir>
-#include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -20,15 +19,10 @@ int deadlineMs = 10000;
 
 const QString versionKey = QStringLiteral("uninstall_version");
 
-// A reply that failed, or a slot called by something else than a reply.
-void logFailure(BoundedReply *reply, const QString &withoutReply)
+void logFailure(BoundedReply *reply)
 {
-    if (reply) {
-        Log("error", 1, QStringLiteral("NetworkError error:") + reply->errorString());
-        reply->deleteLater();
-    } else {
-        Log("error", 1, withoutReply);
-    }
+    Log("error", 1, QStringLiteral("NetworkError error:") + reply->errorString());
+    reply->deleteLater();
     Log("debug", 1, QStringLiteral("load default res!"));
 }
 
@@ -83,9 +77,7 @@ QNetworkAccessManager *UrlHandler::manager()
     return m_networkManager;
 }
 
-void UrlHandler::requestDocument(const QString &address,
-                                 ConfigDocuments::Kind kind,
-                                 void (UrlHandler::*handlerSlot)())
+void UrlHandler::requestDocument(const QString &address, ConfigDocuments::Kind kind)
 {
     m_expectedKind = kind;
     BoundedReply *reply = BoundedReply::get(manager(),
@@ -95,38 +87,47 @@ void UrlHandler::requestDocument(const QString &address,
                                              BoundedReply::documentBytes},
                                             m_requestPolicy);
     reply->setParent(this);
-    connect(reply, &BoundedReply::finished, this, handlerSlot, Qt::QueuedConnection);
+    connect(
+        reply,
+        &BoundedReply::finished,
+        this,
+        [this, reply] { documentFinished(reply); },
+        Qt::QueuedConnection);
 }
 
 void UrlHandler::recAppHandelThreadFunction()
 {
-    requestDocument(m_recommendAppUrl,
-                    ConfigDocuments::Kind::RecommendedApps,
-                    &UrlHandler::recAppReplyFinished);
+    requestDocument(m_recommendAppUrl, ConfigDocuments::Kind::RecommendedApps);
 }
 
 void UrlHandler::choseHandelThreadFunction()
 {
-    requestDocument(m_uninstallChoseUrl, ConfigDocuments::Kind::Reasons, &UrlHandler::replyFinished);
+    requestDocument(m_uninstallChoseUrl, ConfigDocuments::Kind::Reasons);
 }
 
 void UrlHandler::causeHandelThreadFunction()
 {
-    requestDocument(m_uninstallCauseUrl,
-                    ConfigDocuments::Kind::ReasonTexts,
-                    &UrlHandler::replyFinished);
+    requestDocument(m_uninstallCauseUrl, ConfigDocuments::Kind::ReasonTexts);
 }
 
-void UrlHandler::recAppReplyFinished()
+void UrlHandler::documentFinished(BoundedReply *reply)
 {
-    auto *reply = qobject_cast<BoundedReply *>(sender());
-    if (!reply || !reply->succeeded()) {
-        logFailure(reply, QStringLiteral("m_recAppReply is nullptr"));
+    if (!reply->succeeded()) {
+        logFailure(reply);
         emit LoadResError();
         return;
     }
-    Log("debug", 1, QStringLiteral("start parse recJson!"));
-    parseReply(reply);
+    // The pictures follow the recommended apps, whether or not their document parses.
+    const bool apps = m_expectedKind == ConfigDocuments::Kind::RecommendedApps;
+    Log("debug",
+        1,
+        apps ? QStringLiteral("start parse recJson!") : QStringLiteral("start parse json!"));
+    m_document = reply->body();
+    parseJson();
+    m_document.clear();
+    reply->deleteLater();
+    if (!apps)
+        return;
     const QString stored
         = LmSettings::instance()->applicationParam(versionKey, QVariant(QString())).toString();
     if (!stored.isEmpty() && stored == m_version) {
@@ -134,29 +135,6 @@ void UrlHandler::recAppReplyFinished()
         return;
     }
     startDownloads();
-}
-
-void UrlHandler::replyFinished()
-{
-    auto *reply = qobject_cast<BoundedReply *>(sender());
-    if (!reply || !reply->succeeded()) {
-        logFailure(reply, QStringLiteral("reply is nullptr"));
-        emit LoadResError();
-        return;
-    }
-    Log("debug", 1, QStringLiteral("start parse json!"));
-    parseReply(reply);
-}
-
-void UrlHandler::parseReply(BoundedReply *reply)
-{
-    {
-        QMutexLocker locker(&m_mutex);
-        m_document = reply->body();
-        parseJson();
-        m_document.clear();
-    }
-    reply->deleteLater();
 }
 
 void UrlHandler::parseJson()
@@ -242,28 +220,28 @@ void UrlHandler::imageDownload()
                                              BoundedReply::imageBytes},
                                             m_requestPolicy);
     reply->setParent(this);
-    connect(reply,
-            &BoundedReply::finished,
-            this,
-            &UrlHandler::downloadFinished,
-            Qt::QueuedConnection);
+    connect(
+        reply,
+        &BoundedReply::finished,
+        this,
+        [this, reply] { downloadFinished(reply); },
+        Qt::QueuedConnection);
 }
 
-void UrlHandler::downloadFinished()
+void UrlHandler::downloadFinished(BoundedReply *reply)
 {
-    auto *reply = qobject_cast<BoundedReply *>(sender());
-    if (reply && reply->succeeded() && OutsidePicture::decodes(reply->body())) {
+    if (reply->succeeded() && OutsidePicture::decodes(reply->body())) {
         m_downloadsStored = storeDownload(reply->body()) && m_downloadsStored;
         reply->deleteLater();
         Log("debug", 1, QStringLiteral("start imageDownload!"));
-    } else if (reply && reply->succeeded()) {
+    } else if (reply->succeeded()) {
         Log("error",
             1,
             QStringLiteral("download is no picture within bounds, not stored:") + m_currentFileName);
         reply->deleteLater();
         m_downloadsStored = false;
     } else {
-        logFailure(reply, QStringLiteral("reply is nullptr"));
+        logFailure(reply);
         m_downloadsStored = false;
     }
     dropRefusedDownloads();

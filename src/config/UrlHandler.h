@@ -8,7 +8,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
-#include <QMutex>
 #include <QNetworkProxy>
 #include <QObject>
 #include <QVector>
@@ -54,19 +53,16 @@ public slots:
     void recAppHandelThreadFunction();
     void choseHandelThreadFunction();
     void causeHandelThreadFunction();
-    void downloadFinished();
-    void recAppReplyFinished();
-    void replyFinished();
 
 private:
     void parseJson();
     void takeRecommendedApps(const ConfigDocuments::Content &content);
     void takeReasons(const ConfigDocuments::Content &content);
     void takeReasonTexts(const ConfigDocuments::Content &content);
-    void requestDocument(const QString &address,
-                         ConfigDocuments::Kind kind,
-                         void (UrlHandler::*handlerSlot)());
-    void parseReply(BoundedReply *reply);
+    void requestDocument(const QString &address, ConfigDocuments::Kind kind);
+    // Each document's answer; the one for the recommended apps goes on to the pictures.
+    void documentFinished(BoundedReply *reply);
+    void downloadFinished(BoundedReply *reply);
     void startDownloads();
     void dropRefusedDownloads();
     bool storeDownload(const QByteArray &bytes);
@@ -74,7 +70,6 @@ private:
     QNetworkAccessManager *manager();
 
     QNetworkAccessManager *m_networkManager = nullptr;
-    QMutex m_mutex;
     QString m_language;
     QByteArray m_document;
     QList<DownloadItem> m_downloads;

@@ -1,21 +1,22 @@
 #pragma once
 
-#include <QList>
-#include <QObject>
+#include <QDesktopServices>
 #include <QUrl>
 
-/// Takes over http and https in QDesktopServices, so tests see opened addresses and no browser
-/// starts.
+/// Records the http(s) addresses opened through QDesktopServices while it lives.
 class UrlRecorder : public QObject
 {
     Q_OBJECT
 
 public:
-    UrlRecorder();
-    ~UrlRecorder() override;
+    UrlRecorder()
+    {
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+    }
 
     QList<QUrl> urls;
 
 public slots:
-    void openUrl(const QUrl &url);
+    void openUrl(const QUrl &url) { urls << url; }
 };
