@@ -1,6 +1,7 @@
 #include "UrlHandler.h"
 
 #include "BoundedReply.h"
+#include "DataDirectory.h"
 #include "Framework.h"
 #include "LmProductInfo.h"
 #include "LmSettings.h"
@@ -11,7 +12,6 @@
 #include <QMutexLocker>
 #include <QNetworkAccessManager>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -47,7 +47,7 @@ UrlHandler::UrlHandler(const QString &version,
     , m_uninstallCauseUrl(uninstallCauseUrl)
     , m_version(version)
     , m_requestPolicy(RequestPolicy::fromProduct())
-    , m_cacheDirectory(cacheDirectory())
+    , m_cacheDirectory(DataDirectory::cacheDirectory())
     , m_transferTimeoutMs(transferTimeoutMs)
     , m_deadlineMs(deadlineMs)
 {
@@ -65,12 +65,6 @@ void UrlHandler::setTransferTimeout(int milliseconds)
 void UrlHandler::setDeadline(int milliseconds)
 {
     deadlineMs = milliseconds;
-}
-
-QString UrlHandler::cacheDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-           + QStringLiteral("/uninstallRes/");
 }
 
 QNetworkAccessManager *UrlHandler::manager()
