@@ -3,7 +3,6 @@
 #include "BenchRun.h"
 #include "ConfigService.h"
 #include "FileTree.h"
-#include "ReportService.h"
 
 namespace {
 
@@ -50,10 +49,11 @@ WholeRunBench::Memory WholeRunBench::measureMemory(int runs)
         }
 
         ConfigService configService;
-        ReportService reportService;
+        ProductService reportService;
         BenchRun run;
         run.installation().layOut({{QStringLiteral("uninstallConfigURL"), configService.configUrl()},
-                                   {QStringLiteral("uninstallReportUrl"), reportService.url()}});
+                                   {QStringLiteral("uninstallReportUrl"),
+                                    reportService.url(QStringLiteral("/report")).toString()}});
         run.setAutopilot(throughToTheEnd);
         run.setProbe({});
         const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
@@ -70,9 +70,10 @@ WholeRunBench::Delay WholeRunBench::measureDelay(int runs)
 {
     Delay delay;
     for (int i = 0; i < runs && delay.failure.isEmpty(); ++i) {
-        ReportService reportService;
+        ProductService reportService;
         BenchRun run;
-        run.installation().layOut({{QStringLiteral("uninstallReportUrl"), reportService.url()}});
+        run.installation().layOut({{QStringLiteral("uninstallReportUrl"),
+                                    reportService.url(QStringLiteral("/report")).toString()}});
         if (!FileTree::create(run.installation().installDir())) {
             delay.failure = QStringLiteral("cannot write the installed tree");
             break;

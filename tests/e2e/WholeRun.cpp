@@ -2,19 +2,18 @@
 
 #include "TestEnvironment.h"
 
-#include <QDir>
 #include <QDirIterator>
 #include <QEventLoop>
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSettings>
 #include <QTimer>
 
 namespace {
 
 const QString brand = QStringLiteral("Example Works");
+const QString productFileNames = QStringLiteral(
+    "bin/demo bin/plugins/x.so Demo.dll doc/a.txt .settings");
 
 void writeFile(const QString &path, const QByteArray &content)
 {
@@ -24,220 +23,163 @@ void writeFile(const QString &path, const QByteArray &content)
         file.write(content);
 }
 
-void copyTree(const QString &source, const QString &target)
+QByteArray contentOf(const QString &path)
 {
-    QDirIterator it(source,
-                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString destination = target + path.mid(source.size());
-        if (it.fileInfo().isDir())
-            QDir().mkpath(destination);
-        else
-            QFile::copy(path, destination);
-    }
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList linesOf(const QString &fileName)
+QStringList entriesUnder(const QString &dir)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList entries;
+    for (QDirIterator it(dir,
+                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        entries << it.next().mid(dir.size() + 1);
+    entries.sort();
+    return entries;
+}
+
+bool isSecond(const QByteArray &report)
+{
+    return QJsonDocument::fromJson(report).object().contains(QStringLiteral("userEmail"));
 }
 
 } // namespace
 
-bool WholeRun::inOrder(const QStringList &lines, const QStringList &expected)
-{
-    int from = 0;
-    for (const QString &line : expected) {
-        from = lines.indexOf(line, from);
-        if (from < 0) {
-            qWarning("missing or out of order: %s", qPrintable(line));
-            return false;
-        }
-        ++from;
-    }
-    return true;
-}
-
-WholeRun::WholeRun(const QString &productName)
-    : m_product(productName)
-{
-    Q_ASSERT(m_dir.isValid());
-}
-
-QString WholeRun::installDir() const
-{
-    return m_dir.path() + QStringLiteral("/install");
-}
-
 QString WholeRun::dataDir() const
 {
-    return m_dir.path() + QStringLiteral("/data/") + brand + QLatin1Char('/') + m_product;
+    return m_dir.path() + "/data/" + brand + '/' + m_product;
 }
 
 QString WholeRun::settingsFile() const
 {
-    return m_dir.path() + QStringLiteral("/config/") + brand + QLatin1Char('/') + m_product
-           + QStringLiteral(".ini");
+    return m_dir.path() + "/config/" + brand + '/' + m_product + ".ini";
 }
 
 void WholeRun::layOut(const QMap<QString, QString> &extend)
 {
-    copyHost();
+    QDir().mkpath(installDir());
+    QFile::copy(QStringLiteral(UNINSTALL_HOST), installDir() + "/unins000");
+    QFile::copy(QStringLiteral(UNINSTALL_LIBRARY), installDir() + "/libuninstall.so");
     QByteArray ini = "[Product]\nName=" + m_product.toUtf8() + "\nBrand=" + brand.toUtf8()
                      + "\nVersion=3.2.1\nID=1001\nGUID={6F1B2C3D-0000-4000-8000-00000000DE30}\n"
                        "DefaultLanguage=en\nDefaultSkin=default\n"
-                       "PurchaseUrl=https://shop.example.com/buy\n"
                        "AfterUninstallUrl=https://www.example.com/goodbye?id=%1\n[Extend]\n";
     for (auto it = extend.cbegin(); it != extend.cend(); ++it)
         ini += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
-    writeFile(installDir() + QStringLiteral("/product.ini"), ini);
-    copyTree(TestEnvironment::sourceDir() + QStringLiteral("/kit/resources"),
-             installDir() + QStringLiteral("/resources"));
-    writeProductFiles();
-    writeInstallRecords();
-}
-
-void WholeRun::copyHost()
-{
-    QDir().mkpath(installDir());
-    QFile::copy(QStringLiteral(UNINSTALL_HOST), installDir() + QStringLiteral("/unins000"));
-    QFile::copy(QStringLiteral(UNINSTALL_LIBRARY),
-                installDir() + QStringLiteral("/libuninstall.so"));
-}
-
-void WholeRun::writeProductFiles()
-{
-    for (const char *name : {"bin/demo-suite",
-                             "bin/plugins/export.plugin",
-                             "DemoSuite.dll",
-                             "docs/readme.txt",
-                             ".settings"})
-        writeFile(installDir() + QLatin1Char('/') + QLatin1String(name), "product file");
-}
-
-void WholeRun::writeInstallRecords()
-{
-    QSettings records(settingsFile(), QSettings::IniFormat);
-    records.setValue(QStringLiteral("Install/Registered"), 1);
-    records.setValue(QStringLiteral("Install/Path"), installDir());
-    records.setValue(QStringLiteral("Install/Version"), QStringLiteral("3.2.1"));
+    writeFile(installDir() + "/product.ini", ini);
+    QProcess::execute("cp", {"-R", TestEnvironment::sourceDir() + "/kit/resources", installDir()});
+    for (const QString &name : productFileNames.split(' '))
+        writeFile(installDir() + '/' + name, "product file");
+    QSettings(settingsFile(), QSettings::IniFormat).setValue("Install/Path", installDir());
 }
 
 QProcessEnvironment WholeRun::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.path() + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+    env.insert("XDG_CONFIG_HOME", m_dir.path() + "/config");
+    env.insert("XDG_DATA_HOME", m_dir.path() + "/data");
+    env.insert("XDG_RUNTIME_DIR", m_dir.path());
     // Shared-memory keys are files in the temporary directory, and the guard activates windows
     // on the display: a run sees no other run's wizard and reaches no real desktop.
-    env.insert(QStringLiteral("TMPDIR"), m_dir.path());
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(UNINSTALL_PLUGIN_DIR));
-    env.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"), QStringLiteral("autopilot"));
-    env.insert(QStringLiteral("UNINSTALL_AUTOPILOT_LOG"),
-               m_dir.path() + QStringLiteral("/autopilot.log"));
+    env.insert("TMPDIR", m_dir.path());
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_PLUGIN_PATH", UNINSTALL_PLUGIN_DIR);
+    env.insert("QT_QPA_GENERIC_PLUGINS", "autopilot");
+    env.insert("UNINSTALL_AUTOPILOT_LOG", m_dir.path() + "/autopilot.log");
     return env;
-}
-
-int WholeRun::run(const QStringList &arguments, const QString &script, int timeoutMs)
-{
-    const std::unique_ptr<QProcess> host = start(arguments, script);
-    return finish(*host, timeoutMs);
 }
 
 std::unique_ptr<QProcess> WholeRun::start(const QStringList &arguments, const QString &script) const
 {
     auto host = std::make_unique<QProcess>();
     QProcessEnvironment env = environment();
-    env.insert(QStringLiteral("UNINSTALL_AUTOPILOT"), script);
+    env.insert("UNINSTALL_AUTOPILOT", script);
     host->setProcessEnvironment(env);
     host->setWorkingDirectory(m_dir.path());
-    host->start(installDir() + QStringLiteral("/unins000"), arguments);
+    host->start(installDir() + "/unins000", arguments);
     return host;
 }
 
 int WholeRun::finish(QProcess &host, int timeoutMs)
 {
-    // Waits in an event loop, so that servers of the test process answer the run meanwhile.
-    if (host.state() != QProcess::NotRunning) {
-        QEventLoop loop;
-        QObject::connect(&host,
-                         qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
-                         &loop,
-                         &QEventLoop::quit);
-        QObject::connect(&host, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    // An event loop, so that the test's servers answer the run meanwhile.
+    QEventLoop loop;
+    QObject::connect(&host,
+                     qOverload<int, QProcess::ExitStatus>(&QProcess::finished),
+                     &loop,
+                     &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    if (host.state() != QProcess::NotRunning)
         loop.exec();
-    }
     if (host.state() != QProcess::NotRunning) {
         host.kill();
         host.waitForFinished();
         return -1;
     }
-    m_exitCode = host.exitCode();
     m_standardError = host.readAllStandardError();
-    const QStringList output = QString::fromUtf8(host.readAllStandardOutput())
-                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (output.isEmpty() || !output.last().startsWith(QLatin1String("result=")))
-        return -1;
-    return output.last().mid(7).toInt();
-}
-
-bool WholeRun::installed(const QString &relativePath) const
-{
-    return QFileInfo::exists(installDir() + QLatin1Char('/') + relativePath);
+    const QList<QByteArray> output = host.readAllStandardOutput().trimmed().split('\n');
+    return output.last().startsWith("result=") ? output.last().mid(7).toInt() : -1;
 }
 
 QStringList WholeRun::productFiles() const
 {
-    QStringList files;
-    QDirIterator it(installDir(),
-                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next().mid(installDir().size() + 1);
-    files.sort();
-    return files;
-}
-
-QStringList WholeRun::logTexts() const
-{
-    QStringList texts;
-    for (const QString &line : linesOf(dataDir() + QStringLiteral("/uninstall.log")))
-        texts << line.section(QLatin1Char('\t'), 3);
-    return texts;
-}
-
-QStringList WholeRun::usageLabels() const
-{
-    QStringList labels;
-    for (const QString &event : usageEvents())
-        labels << event.section(QLatin1Char('/'), 2);
-    return labels;
-}
-
-QStringList WholeRun::usageEvents() const
-{
-    QStringList events;
-    for (const QString &line : linesOf(dataDir() + QStringLiteral("/usage.jsonl"))) {
-        const QJsonObject event = QJsonDocument::fromJson(line.toUtf8()).object();
-        events << QStringList{event.value(QStringLiteral("category")).toString(),
-                              event.value(QStringLiteral("action")).toString(),
-                              event.value(QStringLiteral("label")).toString()}
-                      .join(QLatin1Char('/'));
-    }
-    return events;
+    return entriesUnder(installDir());
 }
 
 QStringList WholeRun::autopilotLog() const
 {
-    return linesOf(m_dir.path() + QStringLiteral("/autopilot.log"));
+    return QString::fromUtf8(contentOf(m_dir.path() + "/autopilot.log"))
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+ProductService::ProductService(const ReportPolicy &policy)
+{
+    const QString kit = TestEnvironment::sourceDir() + "/kit/resources/uninstallConfig/";
+    const QStringList files{"banner_pic/en",
+                            "promotion_pic/en",
+                            "recAppIcon/photo-editor",
+                            "recAppIcon/pdf-workshop"};
+    const QStringList paths{"/banner_pic_en.png", "/promotion_pic_en.png", "/a.png", "/b.png"};
+    for (int i = 0; i < paths.size(); ++i) {
+        pictures.insert(paths.at(i), contentOf(kit + files.at(i) + ".png"));
+        setResponse(paths.at(i), answer(200, pictures.value(paths.at(i)), "image/png"));
+    }
+    // '@' stands for this server's address.
+    const auto serve = [this, at = url("/").toEncoded().chopped(1)](const char *path,
+                                                                    QByteArray json) {
+        setResponse(QLatin1String(path), answer(200, json.replace('@', at)));
+    };
+    serve("/config", R"({"version": "v2", "banner_pic": "@/banner_pic_",
+        "promotion_pic": "@/promotion_pic_", "recommendApp": "@/apps", "uninstallChose": "@/chose",
+        "uninstallCause": "@/cause"})");
+    serve("/apps", R"({"recommendApp": {"en": [
+        {"icon": "a.png", "name": "A", "url": "https://example.com", "pic_url": "@/a.png"},
+        {"icon": "b.png", "name": "B", "url": "https://example.com", "pic_url": "@/b.png"}]}})");
+    serve("/chose", R"({"uninstallChose": {"en": ["slow", "price"]}})");
+    serve("/cause", R"({"uninstallCause": {"en": {"slow": "Slow"}}})");
+    setHandler("/report", [this, policy](const Request &request) {
+        const int attempt = ++m_posts[isSecond(request.body)];
+        return policy ? policy(isSecond(request.body), attempt) : answer(200, "ok");
+    });
+}
+
+QMap<QString, QString> ProductService::extend() const
+{
+    return {{"uninstallConfigURL", url("/config").toString()},
+            {"uninstallReportUrl", url("/report").toString()}};
+}
+
+QList<QByteArray> ProductService::reports(bool second) const
+{
+    QList<QByteArray> bodies;
+    for (const Request &request : requests()) {
+        if (request.path == QLatin1String("/report") && isSecond(request.body) == second)
+            bodies << request.body;
+    }
+    return bodies;
 }

@@ -1,70 +1,36 @@
 // Whole runs of the host stand-in and the library on throw-away installations, along the paths a
-// user takes: through to the end, cancelled, refused, in test mode, upgraded.
-#include "RemoteService.h"
-#include "ReportService.h"
+// user takes and under the conditions around them, asserting what each run leaves behind.
 #include "WholeRun.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
-using Report = ReportService::Report;
-
 namespace {
 
-const QString startSwitch = QStringLiteral("-start_uninstall");
+const QString confirm = WholeRun::confirming + ';';
+const QString all = confirm + WholeRun::completing;
+const QStringList kept{".settings", "Demo.dll", "unins000"};
+const QStringList loaded{"/config", "/apps", "/chose", "/cause"};
+const QStringList pictures{"/banner_pic_en.png", "/promotion_pic_en.png", "/a.png", "/b.png"};
+const QStringList cachedPictures{"a.png", "b.png", "banner_pic_en.png", "promotion_pic_en.png"};
+
+// requests: L the four documents, C the configuration alone, R a report.
+void row(const char *name,
+         const QByteArray &setup,
+         const QString &script,
+         int result,
+         const QString &requests)
+{
+    QTest::newRow(name) << setup << script << result << requests;
+}
 
 QJsonObject jsonOf(const QByteArray &body)
 {
     return QJsonDocument::fromJson(body).object();
-}
-
-QByteArray contentOf(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The sample product's pictures, by the name under which the wizard caches them.
-QMap<QString, QString> kitPictures()
-{
-    const QString kit = TestEnvironment::sourceDir()
-                        + QStringLiteral("/kit/resources/uninstallConfig/");
-    return {{"banner_pic_en.png", kit + "banner_pic/en.png"},
-            {"promotion_pic_en.png", kit + "promotion_pic/en.png"},
-            {"a.png", kit + "recAppIcon/photo-editor.png"},
-            {"b.png", kit + "recAppIcon/pdf-workshop.png"}};
-}
-
-// The configuration service serves them in download order: banner, promotion, the two icons.
-void servePictures(RemoteService &service)
-{
-    const QStringList paths = RemoteService::imagePaths();
-    const QStringList names{"banner_pic_en.png", "promotion_pic_en.png", "a.png", "b.png"};
-    const QMap<QString, QString> pictures = kitPictures();
-    for (int i = 0; i < paths.size(); ++i)
-        service.setResponse(paths.at(i),
-                            HttpTestServer::answer(200,
-                                                   contentOf(pictures.value(names.at(i))),
-                                                   "image/png"));
-}
-
-QString installRecord(const WholeRun &run)
-{
-    return QSettings(run.settingsFile(), QSettings::IniFormat)
-        .value(QStringLiteral("Install/Path"))
-        .toString();
-}
-
-QStringList openedUrls(const WholeRun &run)
-{
-    return run.autopilotLog().filter(QRegularExpression(QStringLiteral("^url ")));
 }
 
 } // namespace
@@ -74,282 +40,178 @@ class TestWholeRun : public QObject
     Q_OBJECT
 
 private slots:
-    void typicalUninstall();
-    void cancelFromEachPage_data();
-    void cancelFromEachPage();
-    void refusedStarts_data();
-    void refusedStarts();
-    void testModeNeverCompletes_data();
-    void testModeNeverCompletes();
-    void upgradeOfferStartsTheUpdaterAndEndsTheRun();
+    void wholeRun_data();
+    void wholeRun();
 };
 
-void TestWholeRun::typicalUninstall()
+void TestWholeRun::wholeRun_data()
 {
-    RemoteService configuration;
-    servePictures(configuration);
-    ReportService reports;
-    WholeRun run;
-    run.layOut({{QStringLiteral("uninstallConfigURL"), configuration.configUrl()},
-                {QStringLiteral("uninstallReportUrl"), reports.url()}});
-    // Enough files that the window manager's close comes while they are being removed: it
-    // must change nothing.
-    QVERIFY(QDir().mkpath(run.installDir() + QStringLiteral("/data")));
-    for (int i = 0; i < 10000; ++i)
-        QFile(run.installDir() + QStringLiteral("/data/%1").arg(i)).open(QIODevice::WriteOnly);
-    const QString script = WholeRun::confirming + QStringLiteral(";closewindow:progressBar;")
-                           + WholeRun::completing;
-    QCOMPARE(run.run({startSwitch}, script), 512);
-    QCOMPARE(run.hostExitCode(), 0);
-    QCOMPARE(run.hostStandardError(), QByteArray());
-    QVERIFY2(run.autopilotLog().contains(QStringLiteral("finished")),
-             qPrintable(run.autopilotLog().join(QLatin1Char('\n'))));
-
-    const QString cache = run.dataDir() + QStringLiteral("/uninstallRes/");
-    const QStringList log = run.logTexts();
-    QVERIFY(WholeRun::inOrder(log,
-                              {"InitFramework!",
-                               "uninstallTest is true",
-                               "ceipg init!",
-                               "skin setting!",
-                               "change CurrentLanguage!",
-                               "font setting!",
-                               "Uninstall inint start!",
-                               "Uninstall initData app dir: "
-                                   + QFileInfo(run.installDir()).canonicalFilePath(),
-                               "Uninstall inint ending!",
-                               "start parse recJson!",
-                               "downLoadResEmit",
-                               "Uninstall bind purchase img :" + cache
-                                   + "banner_pic_en.png || and promotion img:" + cache
-                                   + "promotion_pic_en.png",
-                               "loading end!",
-                               "check App isRunning?",
-                               "start first report!",
-                               "FileDeletionThread start!",
-                               "deleteFilesAndDirectories complete!",
-                               "completeSlot run!",
-                               "Uninstall close!",
-                               "start second report!",
-                               "uninstsall After",
-                               "HTTP POST request successful and Response: ok",
-                               "unins000.exe running!",
-                               "Uninstall ~Uninstall"}));
-    QVERIFY(WholeRun::inOrder(log, {"Uninstall bind recApp!", "loading end!"}));
-    QVERIFY(WholeRun::inOrder(log, {"bind uninstall cause!", "check App isRunning?"}));
-    QCOMPARE(log.count(QStringLiteral("HTTP POST request successful and Response: ok")), 2);
-    QVERIFY(!log.contains(QStringLiteral("load default res!")));
-
-    // The deletion worker's event comes from its own thread, at some time after the start.
-    QStringList events = run.usageEvents();
-    QVERIFY(WholeRun::inOrder(events,
-                              {"uninstall/uninstall_continue/u_click_uninstall",
-                               "uninstall/uninstall_complete/",
-                               "uninstall/uninstall_success/uninstall process success!"}));
-    QVERIFY(events.removeOne(QStringLiteral("uninstall/uninstall_complete/")));
-    QCOMPARE(events,
-             (QStringList{"uninstall/uninstall_main/uninstall_c_start",
-                          "uninstall/uninstall_init/init_success",
-                          "uninstall/uninstall_main_show/",
-                          "uninstall/uninstall_continue/d_click_uninstall",
-                          "uninstall/uninstall_continue/r_click_uninstall",
-                          "uninstall/uninstall_continue/u_click_uninstall",
-                          "uninstall/uninstall_start/",
-                          "uninstall/uninstall_success/uninstall process success!",
-                          "uninstall/uninstall_main/uninstall_c_stop"}));
-
-    // The documents one after the other, then the pictures one at a time, all into the cache.
-    const QStringList documents{"/config", "/apps", "/chose", "/cause"};
-    QCOMPARE(RemoteService::picked(configuration.requestedPaths(), documents), documents);
-    QCOMPARE(RemoteService::picked(configuration.requestedPaths(), RemoteService::imagePaths()),
-             RemoteService::imagePaths());
-    QCOMPARE(QDir(cache).entryList(QDir::Files, QDir::Name), RemoteService::cachedNames());
-    const QMap<QString, QString> pictures = kitPictures();
-    for (auto it = pictures.cbegin(); it != pictures.cend(); ++it)
-        QVERIFY2(contentOf(cache + it.key()) == contentOf(it.value()), qPrintable(it.key()));
-
-    const QList<QByteArray> first = reports.bodies(Report::First);
-    const QList<QByteArray> second = reports.bodies(Report::Second);
-    QCOMPARE(first.size(), 1);
-    QCOMPARE(second.size(), 1);
-    QVERIFY(reports.arrivals(Report::First).first() < reports.arrivals(Report::Second).first());
-    const QJsonObject answers = jsonOf(first.first());
-    // The survey showed the service's reasons; the second row was ticked.
-    const QJsonArray causes = answers.value(QStringLiteral("uninstallCause")).toArray();
-    QCOMPARE(causes.at(0).toObject(), (QJsonObject{{"slow", false}}));
-    QCOMPARE(causes.at(1).toObject(), (QJsonObject{{"price", true}}));
-    const QJsonObject closing = jsonOf(second.first());
-    QCOMPARE(closing.value(QStringLiteral("userEmail")).toString(),
-             QStringLiteral("someone@example.com"));
-    QCOMPARE(closing.value(QStringLiteral("tid")), answers.value(QStringLiteral("tid")));
-    QCOMPARE(closing.value(QStringLiteral("userId")), answers.value(QStringLiteral("userId")));
-    QCOMPARE(closing.value(QStringLiteral("userId")).toString().size(), 38);
-
-    // Accepted at once, the second report ends the run at the first 5-second tick, not later.
-    QVERIFY2(reports.sinceClose() >= 4500 && reports.sinceClose() < 9000,
-             qPrintable(QString::number(reports.sinceClose())));
-    // Libraries, hidden entries and the uninstaller's own files stay.
-    QCOMPARE(run.productFiles(), (QStringList{".settings", "DemoSuite.dll", "unins000"}));
-    QCOMPARE(openedUrls(run), QStringList{"url https://www.example.com/goodbye?id=1001"});
-    QSettings settings(run.settingsFile(), QSettings::IniFormat);
-    QCOMPARE(settings.allKeys().filter(QStringLiteral("Install/")), QStringList());
-    QCOMPARE(settings.value(QStringLiteral("ApplicationParam/uninstall_version")).toString(),
-             QStringLiteral("v1"));
-}
-
-void TestWholeRun::cancelFromEachPage_data()
-{
+    QTest::addColumn<QByteArray>("setup");
     QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("requests");
     const QString survey = QStringLiteral("page:1;click:btnContinue_1;");
-    const QString upgrade = survey + QStringLiteral("reason:2;click:btnContinue_2;");
-    QTest::newRow("discount offer, cancel") << "page:1;click:btnCancel_1"
-                                            << "d_click_cancel";
-    QTest::newRow("discount offer, close") << "page:1;click:btnClose"
-                                           << "d_click_cancel";
-    QTest::newRow("survey, cancel") << survey + "click:btnCancel_2"
-                                    << "r_click_cancel";
-    QTest::newRow("survey, close") << survey + "click:btnClose"
-                                   << "r_click_cancel";
-    QTest::newRow("upgrade offer, cancel") << upgrade + "click:btnCancel_3"
-                                           << "u_click_cancel";
-    QTest::newRow("upgrade offer, close") << upgrade + "click:btnClose"
-                                          << "u_click_cancel";
+    const QString upgrade = survey + "reason:2;click:btnContinue_2;";
+    // A window manager's close during the removal changes nothing.
+    row("typical", "bulk", confirm + "closewindow:progressBar;" + WholeRun::completing, 512, "LRR");
+    row("cancel on the offer", "", "page:1;click:btnCancel_1", 0, "L");
+    row("close on the offer", "", "page:1;click:btnClose", 0, "L");
+    row("cancel on the survey", "", survey + "click:btnCancel_2", 0, "L");
+    row("close on the survey", "", survey + "click:btnClose", 0, "L");
+    row("cancel on the upgrade offer", "", upgrade + "click:btnCancel_3", 0, "L");
+    row("close on the upgrade offer", "", upgrade + "click:btnClose", 0, "L");
+    row("no switch", "no switch", all, 0, "");
+    row("switch in upper case", "upper case", all, 0, "");
+    row("product.ini missing", "no ini", all, 0, "");
+    row("product.ini empty", "ini:", all, 0, "");
+    row("product.ini garbage", QByteArray::fromHex("696e693a00ff5b5b3d0a3d3d5d1b"), all, 0, "");
+    row("no product name", "ini:[Product]\nBrand=Example\n", all, 0, "");
+    row("value of 1 MiB", "ini:[Product]\nName=Demo\nBrand=" + QByteArray(1 << 20, 'x'), all, 0, "");
+    row("test mode", "test", confirm + "page:3;click:btnComplete;click:btnClose", 0, "LR");
+    row("upgrade", "upgrade", upgrade + "click:btnUpdate", 0, "L");
+    for (const char *failure : {"garbage", "trickling", "silent"})
+        row(failure, failure, all, 512, "CRR");
+    row("reports failing, then accepted", "reports fail", all, 512, "LRRRR");
+    row("product closed from the dialog",
+        "product",
+        confirm + "wait:btnContinue;clicks:btnContinue;" + WholeRun::completing,
+        512,
+        "LRR");
+    row("second wizard refused", "second", all, 512, "LRR");
+    row("records name another folder", "elsewhere", confirm + "page:3;click:btnClose", 0, "LRR");
+    row("removal interrupted, then resumed", "resume", all, 512, "LRLRR");
 }
 
-void TestWholeRun::cancelFromEachPage()
+void TestWholeRun::wholeRun()
 {
+    QFETCH(QByteArray, setup);
     QFETCH(QString, script);
-    QFETCH(QString, label);
-    ReportService reports;
-    WholeRun run;
-    run.layOut({{QStringLiteral("uninstallReportUrl"), reports.url()}});
-    const QStringList before = run.productFiles();
-    QCOMPARE(run.run({startSwitch}, script), 0);
-    QCOMPARE(run.hostExitCode(), 1);
-    QVERIFY(run.autopilotLog().contains(QStringLiteral("finished")));
-
-    QCOMPARE(run.productFiles(), before);
-    QVERIFY(reports.bodies(Report::First).isEmpty());
-    QVERIFY(reports.bodies(Report::Second).isEmpty());
-    const QStringList events = run.usageEvents();
-    QCOMPARE(events.mid(events.size() - 2),
-             (QStringList{"uninstall/uninstall_cancel/" + label,
-                          "uninstall/uninstall_main/uninstall_c_stop"}));
-    QVERIFY(run.logTexts().contains(QStringLiteral("Uninstall close! PostData is empty")));
-    QVERIFY(!run.logTexts().contains(QStringLiteral("unins000.exe running!")));
-    QCOMPARE(openedUrls(run), QStringList());
-    QCOMPARE(installRecord(run), run.installDir());
-}
-
-void TestWholeRun::refusedStarts_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QByteArray>("productIni"); // "-" keeps the laid-out one, "!" removes it
-    const QStringList started{startSwitch};
-    QTest::newRow("no switch") << QStringList() << QByteArray("-");
-    QTest::newRow("upper case") << QStringList{QStringLiteral("-START_UNINSTALL")}
-                                << QByteArray("-");
-    QTest::newRow("trailing blank")
-        << QStringList{QStringLiteral("-start_uninstall ")} << QByteArray("-");
-    QTest::newRow("second argument")
-        << QStringList{QStringLiteral("/S"), startSwitch} << QByteArray("-");
-    QTest::newRow("product.ini missing") << started << QByteArray("!");
-    QTest::newRow("product.ini empty") << started << QByteArray();
-    QTest::newRow("product.ini garbage") << started << QByteArray::fromHex("00ff5b5b3d0a3d3d5d1b");
-    QTest::newRow("no product name") << started << QByteArray("[Product]\nBrand=Example\n");
-    QTest::newRow("value of 1 MiB")
-        << started << "[Product]\nName=Demo Suite\nBrand=" + QByteArray(1 << 20, 'x');
-}
-
-// Nothing is removed and no run is recorded.
-void TestWholeRun::refusedStarts()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QByteArray, productIni);
-    WholeRun run;
-    run.layOut();
-    const QString iniFile = run.installDir() + QStringLiteral("/product.ini");
-    if (productIni == "!")
-        QVERIFY(QFile::remove(iniFile));
-    else if (productIni != "-") {
-        QFile file(iniFile);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(file.write(productIni), qint64(productIni.size()));
+    QFETCH(int, result);
+    QFETCH(QString, requests);
+    ProductService service([&setup](bool, int attempt) {
+        return HttpTestServer::answer(setup == "reports fail" && attempt == 1 ? 500 : 200, "ok");
+    });
+    const QMap<QByteArray, HttpTestServer::Response>
+        hostile{{"garbage", HttpTestServer::answer(200, QByteArray("\x89PNG\r\n\x1a\n\0{", 10))},
+                {"trickling", HttpTestServer::trickle(200)},
+                {"silent", HttpTestServer::neverAnswer()}};
+    if (hostile.contains(setup))
+        service.setResponse("/config", hostile.value(setup));
+    // Named after this test process, so that the close dialog ends no other run's product.
+    const QString name = QStringLiteral("Demo Suite %1").arg(QCoreApplication::applicationPid());
+    WholeRun run(name);
+    QMap<QString, QString> extend = service.extend();
+    const QString marker = run.dataDir() + "/updater-ran";
+    const QByteArray updater = "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n";
+    service.setResponse("/updater", HttpTestServer::answer(200, updater, "text/plain"));
+    const QByteArray sum = QCryptographicHash::hash(updater, QCryptographicHash::Sha256).toHex();
+    if (setup == "upgrade")
+        extend.insert(
+            {{"updateAppUrl", service.url("/updater").toString()}, {"updateAppSha256", sum}});
+    if (setup == "test")
+        extend.insert("uninstallTest", "1");
+    run.layOut(extend);
+    QFile ini(run.installDir() + "/product.ini");
+    if (setup == "no ini")
+        QVERIFY(ini.remove());
+    if (setup.startsWith("ini:") && ini.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        ini.write(setup.mid(4));
+    ini.close();
+    const QString elsewhere = QFileInfo(run.installDir()).path() + "/elsewhere";
+    QDir().mkpath(elsewhere);
+    if (setup == "elsewhere")
+        QSettings(run.settingsFile(), QSettings::IniFormat).setValue("Install/Path", elsewhere);
+    QDir().mkpath(run.installDir() + "/data");
+    for (int i = 0; (setup == "bulk" || setup == "resume") && i < 10000; ++i)
+        QFile(run.installDir() + QStringLiteral("/data/%1").arg(i)).open(QIODevice::WriteOnly);
+    QProcess product;
+    product.setProcessEnvironment(run.environment());
+    if (setup == "product" && QFile::copy(DEMO_PRODUCT, run.installDir() + '/' + name)) {
+        product.start(run.installDir() + '/' + name, {name});
+        QVERIFY(product.waitForReadyRead(30000));
     }
     const QStringList before = run.productFiles();
-    QCOMPARE(run.run(arguments, WholeRun::throughToTheEnd(), 20000), 0);
-    QCOMPARE(run.productFiles(), before);
-    QCOMPARE(run.usageEvents(), QStringList());
-}
+    QStringList arguments{setup == "upper case" ? "-START_UNINSTALL" : "-start_uninstall"};
+    if (setup == "no switch" || setup == "test")
+        arguments.clear();
 
-void TestWholeRun::testModeNeverCompletes_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("savedLanguage");
-    QTest::newRow("through to the end")
-        << WholeRun::confirming + ";page:3;click:btnComplete;wait:emailEdit;click:btnClose"
-        << QString();
-    QTest::newRow("language on the discount offer") << "page:1;language:comboBox=1"
-                                                    << "de";
-    QTest::newRow("language on the progress page")
-        << WholeRun::confirming + ";page:3;language:comboBox=7"
-        << "zh_CN";
-}
+    if (setup == "resume") {
+        QCOMPARE(run.run(arguments, confirm + "halfway:progressBar"), -1);
+        const int left = run.productFiles().size();
+        QVERIFY2(left > kept.size() + 1 && left < before.size(), qPrintable(QString::number(left)));
+    }
+    if (setup == "second") {
+        // The second host is refused while the first waits on its discount offer.
+        const QString goOn = run.dataDir() + "/go-on";
+        const auto first = run.start(arguments, "page:1;file:" + goOn + ';' + script);
+        QTRY_VERIFY_WITH_TIMEOUT(run.autopilotLog().contains("done page:1"), 30000);
+        QCOMPARE(run.run(arguments, QString(), 20000), 0);
+        QCOMPARE(first->state(), QProcess::Running);
+        QCOMPARE(run.productFiles(), before);
+        QVERIFY(QFile(goOn).open(QIODevice::WriteOnly));
+        QCOMPARE(run.finish(*first), result);
+    } else {
+        QCOMPARE(run.run(arguments, script), result);
+    }
 
-// No switch needed, nothing removed, never 512; a language change saves it and ends the run.
-void TestWholeRun::testModeNeverCompletes()
-{
-    QFETCH(QString, script);
-    QFETCH(QString, savedLanguage);
-    ReportService reports;
-    WholeRun run;
-    run.layOut({{QStringLiteral("uninstallTest"), QStringLiteral("1")},
-                {QStringLiteral("uninstallReportUrl"), reports.url()}});
-    const QStringList before = run.productFiles();
-    QCOMPARE(run.run({}, script), 0);
-    QCOMPARE(run.hostExitCode(), 1);
-    QVERIFY(run.autopilotLog().contains(QStringLiteral("finished")));
+    const bool removed = result == 512;
+    QCOMPARE(run.productFiles(), removed ? kept : before);
+    QTRY_COMPARE(product.state(), QProcess::NotRunning);
+    QCOMPARE(QFileInfo::exists(marker), setup == "upgrade");
+    const QString recorded = setup == "elsewhere" ? elsewhere : run.installDir();
+    QSettings records(run.settingsFile(), QSettings::IniFormat);
+    QCOMPARE(records.value("Install/Path").toString(), removed ? QString() : recorded);
+    const QStringList goodbye{"url https://www.example.com/goodbye?id=1001"};
+    QCOMPARE(run.autopilotLog().filter("url "), removed ? goodbye : QStringList());
+    // Refused product.ini files are named on standard error, and nothing else ever is.
+    QCOMPARE(run.hostStandardError().isEmpty(), !setup.contains("ini"));
 
-    QCOMPARE(run.productFiles(), before);
-    const QStringList log = run.logTexts();
-    QVERIFY(!log.contains(QStringLiteral("uninstallTest is true")));
-    QVERIFY(!log.contains(QStringLiteral("FileDeletionThread start!")));
-    QVERIFY(!log.contains(QStringLiteral("unins000.exe running!")));
-    QVERIFY(!run.usageEvents().contains(QStringLiteral("uninstall/uninstall_start/")));
-    QVERIFY(reports.bodies(Report::Second).isEmpty());
-    QCOMPARE(openedUrls(run), QStringList());
-    QCOMPARE(installRecord(run), run.installDir());
-    QCOMPARE(QSettings(run.settingsFile(), QSettings::IniFormat)
-                 .value(QStringLiteral("Language"))
-                 .toString(),
-             savedLanguage);
-}
+    // The documents and reports in order; the pictures one at a time, the updater beside them.
+    QStringList expected;
+    for (const QChar code : requests)
+        expected << (code == 'L' ? loaded : QStringList{code == 'C' ? "/config" : "/report"});
+    QStringList documents;
+    QStringList downloads;
+    for (const QString &path : service.requestedPaths())
+        (path.endsWith(".png") ? downloads : documents) << path;
+    documents.removeAll("/updater");
+    QCOMPARE(documents, expected);
+    QCOMPARE(downloads, requests.contains('L') ? pictures : QStringList());
+    const QString cache = run.dataDir() + "/uninstallRes/";
+    const QStringList cached = QDir(cache).entryList(QDir::Files);
+    QCOMPARE(cached, requests.contains('L') ? cachedPictures : QStringList());
+    for (const QString &picture : cached) {
+        QFile file(cache + picture);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), service.pictures.value('/' + picture));
+    }
 
-void TestWholeRun::upgradeOfferStartsTheUpdaterAndEndsTheRun()
-{
-    WholeRun run;
-    run.layOut();
-    const QStringList before = run.productFiles();
-    // Stands in for the updater that the wizard downloaded at an earlier start.
-    const QString marker = run.dataDir() + QStringLiteral("/updater-ran");
-    const QString updater = run.dataDir() + QStringLiteral("/updater/Demo Suite");
-    QDir().mkpath(QFileInfo(updater).absolutePath());
-    QFile script(updater);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
-    script.close();
-    QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
-
-    QCOMPARE(run.run({startSwitch},
-                     QStringLiteral("page:1;click:btnContinue_1;reason:2;click:btnContinue_2;"
-                                    "click:btnUpdate")),
-             0);
-    QTRY_VERIFY(QFileInfo::exists(marker));
-    QCOMPARE(run.productFiles(), before);
-    QVERIFY(WholeRun::inOrder(run.usageLabels(),
-                              {"r_click_uninstall", "update programe!", "uninstall_c_stop"}));
-    QVERIFY(!run.logTexts().contains(QStringLiteral("check App isRunning?")));
+    // Each report posted again unchanged; the second names the first's transaction and user.
+    const QList<QByteArray> first = service.reports(false);
+    const QList<QByteArray> second = service.reports(true);
+    const QStringList firstKeys{"brand",
+                                "language",
+                                "productId",
+                                "productName",
+                                "productVersion",
+                                "tid",
+                                "time",
+                                "uninstallCause",
+                                "userId"};
+    for (const QByteArray &body : first) {
+        QCOMPARE(body, first.first());
+        QCOMPARE(jsonOf(body).keys(), firstKeys);
+    }
+    for (const QByteArray &body : second) {
+        QCOMPARE(body, second.first());
+        QCOMPARE(jsonOf(body).keys(), (QStringList{"tid", "userEmail", "userId"}));
+        QCOMPARE(jsonOf(body).value("tid"), jsonOf(first.last()).value("tid"));
+        QCOMPARE(jsonOf(body).value("userId"), jsonOf(first.last()).value("userId"));
+    }
+    // The second reason ticked, of the served survey or else of the installed one.
+    const QJsonObject reason = jsonOf(first.value(0)).value("uninstallCause")[1].toObject();
+    const QJsonObject ticked{{requests.contains('L') ? "price" : "q2", true}};
+    QCOMPARE(reason, first.isEmpty() ? QJsonObject() : ticked);
 }
 
 QTEST_GUILESS_MAIN(TestWholeRun)

@@ -1,7 +1,8 @@
-// guardprobe <product.ini> [--late]
-// Asks the wizard guard of that product whether this process may run and prints "runnable=1"
-// or "runnable=0"; a refused probe ends at once. A runnable one publishes a window
-// ("published=<handle>") unless --late, and keeps the guard until stdin closes.
+// guardprobe <product.ini> [--late]: starts the framework as the wizard does ("init=0" when it
+// cannot), asks the wizard guard whether it may run and prints "runnable=1" or "runnable=0". A
+// runnable probe publishes a window ("published=<handle>") unless --late, and keeps the guard
+// until its input closes.
+#include "Framework.h"
 #include "LmProductInfo.h"
 #include "entry/UninstallSingleInstance.h"
 
@@ -10,48 +11,36 @@
 #include <QWidget>
 
 #include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
-namespace {
-
-void print(const QByteArray &line)
+int main(int argc, char **argv)
 {
-    std::printf("%s\n", line.constData());
-    std::fflush(stdout);
-}
-
-int runGuard(bool late)
-{
-    UninstallSingleInstance *guard = UninstallSingleInstance::getInstance();
-    print("runnable=" + QByteArray::number(guard->isRunnable()));
-    if (!guard->isRunnable()) {
-        UninstallSingleInstance::releaseInstance();
+    const auto print = [](const QByteArray &line) {
+        std::printf("%s\n", line.constData());
+        std::fflush(stdout);
+    };
+    LmProductInfo::instance()->load(QString::fromLocal8Bit(argv[1]));
+    if (!Framework::init(0, argc, argv)) {
+        print("init=0");
         return 0;
     }
-    QWidget window;
-    if (!late) {
-        guard->setWindow(&window);
-        print("published=" + QByteArray::number(quint64(window.winId())));
+    UninstallSingleInstance *guard = UninstallSingleInstance::getInstance();
+    print("runnable=" + QByteArray::number(guard->isRunnable()));
+    auto *window = new QWidget;
+    if (guard->isRunnable() && argc == 2) {
+        guard->setWindow(window);
+        print("published=" + QByteArray::number(quint64(window->winId())));
     }
-    QSocketNotifier notifier(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &window, [] {
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, window, [] {
         char received[256];
         if (::read(STDIN_FILENO, received, sizeof(received)) <= 0)
             QCoreApplication::quit();
     });
-    QApplication::exec();
+    if (guard->isRunnable())
+        QApplication::exec();
+    delete window;
     UninstallSingleInstance::releaseInstance();
+    Framework::uninit();
     return 0;
-}
-
-} // namespace
-
-int main(int argc, char **argv)
-{
-    if (argc < 2)
-        return 2;
-    LmProductInfo::instance()->load(QString::fromLocal8Bit(argv[1]));
-    QApplication application(argc, argv);
-    return runGuard(argc > 2 && std::strcmp(argv[2], "--late") == 0);
 }

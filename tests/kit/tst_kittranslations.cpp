@@ -23,27 +23,34 @@ QString translationsDir()
     return TestEnvironment::sourceDir() + QStringLiteral("/kit/resources/translations");
 }
 
-// "context\nsource" -> translation; an unfinished translation reads as empty.
-QMap<QString, QString> readCatalogue(const QString &path)
+// "context\nsource" -> translation, one text per plural form; an unfinished one reads as empty.
+QMap<QString, QStringList> readCatalogue(const QString &path)
 {
-    QMap<QString, QString> messages;
+    QMap<QString, QStringList> messages;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return messages;
     QXmlStreamReader xml(&file);
     QString context;
-    QString source;
+    QString key;
+    bool numerus = false;
+    bool finished = false;
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (!xml.isStartElement())
             continue;
-        if (xml.name() == QLatin1String("name")) {
+        if (xml.name() == QLatin1String("message")) {
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("source")) {
-            source = xml.readElementText();
+            key = context + QLatin1Char('\n') + xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
-            const bool finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            const QString text = xml.readElementText();
-            messages.insert(context + QLatin1Char('\n') + source, finished ? text : QString());
+            finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            messages.insert(key, {});
+        }
+        if (xml.name() == QLatin1String("numerusform")
+            || (xml.name() == QLatin1String("translation") && !numerus)) {
+            messages[key] << (finished ? xml.readElementText() : QString());
         }
     }
     if (xml.hasError())
@@ -111,18 +118,20 @@ void KitTranslationsTest::everyLanguageTranslatesEveryText_data()
 void KitTranslationsTest::everyLanguageTranslatesEveryText()
 {
     QFETCH(QString, language);
-    const QMap<QString, QString> catalogue = readCatalogue(
+    const QMap<QString, QStringList> catalogue = readCatalogue(
         translationsDir() + QStringLiteral("/uninstall_") + language + QStringLiteral(".ts"));
     for (const QString &text : qAsConst(m_sourceTexts))
         QVERIFY2(!catalogue.value(text).isEmpty(), qPrintable(text));
     for (auto it = catalogue.cbegin(); it != catalogue.cend(); ++it) {
-        QVERIFY2(!it.value().isEmpty(), qPrintable(it.key()));
-        if (it.key() != layoutDirection)
-            QCOMPARE(skeleton(it.value()), skeleton(it.key().section(QLatin1Char('\n'), 1)));
+        QVERIFY2(!it.value().isEmpty() && !it.value().contains(QString()), qPrintable(it.key()));
+        for (const QString &form : it.value()) {
+            if (it.key() != layoutDirection)
+                QCOMPARE(skeleton(form), skeleton(it.key().section(QLatin1Char('\n'), 1)));
+        }
     }
     const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("ur");
-    QCOMPARE(catalogue.value(layoutDirection, QStringLiteral("LTR")),
-             QLatin1String(rightToLeft ? "RTL" : "LTR"));
+    QCOMPARE(catalogue.value(layoutDirection, {QStringLiteral("LTR")}),
+             QStringList(QLatin1String(rightToLeft ? "RTL" : "LTR")));
 }
 
 void KitTranslationsTest::hostLoadsTheCompiledCatalogue()

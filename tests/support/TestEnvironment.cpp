@@ -6,109 +6,41 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
-#include <QStandardPaths>
-
-#include <cstdlib>
-
-namespace {
-
-struct LogEntry
-{
-    QString level;
-    QString text;
-};
-
-// A text with line breaks continues on lines that do not start with a time stamp.
-QList<LogEntry> logEntries(const QString &fileName)
-{
-    QFile file(fileName);
-    QList<LogEntry> entries;
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    const QString content = QString::fromUtf8(file.readAll());
-    for (const QString &line : content.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QString stamp = line.section(QLatin1Char('\t'), 0, 0);
-        if (QDateTime::fromString(stamp, Qt::ISODateWithMs).isValid() || entries.isEmpty())
-            entries.append(
-                {line.section(QLatin1Char('\t'), 1, 1), line.section(QLatin1Char('\t'), 3)});
-        else
-            entries.last().text += QLatin1Char('\n') + line;
-    }
-    return entries;
-}
-
-} // namespace
 
 TestEnvironment::TestEnvironment()
 {
-    Q_ASSERT(m_dir.isValid());
-    for (const char *name : {"config", "data", "runtime", "cache", "install"})
-        QDir(m_dir.path()).mkpath(QString::fromLatin1(name));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/data")));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/cache")));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path() + QStringLiteral("/runtime")));
-    QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    for (const char *name : {"config", "data", "runtime", "cache", "install"}) {
+        QDir(root()).mkpath(QString::fromLatin1(name));
+        const QByteArray variable = "XDG_" + QByteArray(name).toUpper() + "_"
+                                    + (name[0] == 'r' ? "DIR" : "HOME");
+        qputenv(variable.constData(),
+                QFile::encodeName(root() + QLatin1Char('/') + QLatin1String(name)));
+    }
+    QFile::setPermissions(root() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     writeProductIni();
     SetLogfile(logFile().toStdString());
     SetLogLevel(0);
     LMGA::instance()->startService(4, QStringLiteral("uninstall"));
 }
 
-QString TestEnvironment::root() const
-{
-    return m_dir.path();
-}
-
-QString TestEnvironment::installDir() const
-{
-    return m_dir.path() + QStringLiteral("/install");
-}
-
-QString TestEnvironment::dataDir() const
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DataLocation);
-}
-
-QString TestEnvironment::resourceRoot() const
-{
-    return installDir() + QStringLiteral("/resources");
-}
-
-QString TestEnvironment::logFile() const
-{
-    return dataDir() + QStringLiteral("/uninstall.log");
-}
-
 void TestEnvironment::writeProductIni(const QMap<QString, QString> &extend,
                                       const QMap<QString, QString> &productOverrides)
 {
-    QMap<QString, QString> product{
-        {QStringLiteral("Name"), QStringLiteral("Demo Suite")},
-        {QStringLiteral("Version"), QStringLiteral("3.2.1")},
-        {QStringLiteral("ID"), QStringLiteral("1001")},
-        {QStringLiteral("GUID"), QStringLiteral("{6F1B2C3D-0000-4000-8000-00000000DE30}")},
-        {QStringLiteral("Brand"), QStringLiteral("Example Works")},
-        {QStringLiteral("DefaultLanguage"), QStringLiteral("en")},
-        {QStringLiteral("DefaultSkin"), QStringLiteral("default")},
-        {QStringLiteral("PurchaseUrl"), QStringLiteral("https://shop.example.com/buy")},
-        {QStringLiteral("AfterUninstallUrl"),
-         QStringLiteral("https://www.example.com/goodbye?id=%1")},
-    };
-    for (auto it = productOverrides.cbegin(); it != productOverrides.cend(); ++it)
-        product.insert(it.key(), it.value());
-    QByteArray text = "[Product]\n";
-    for (auto it = product.cbegin(); it != product.cend(); ++it)
-        text += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
-    text += "[Extend]\n";
-    for (auto it = extend.cbegin(); it != extend.cend(); ++it)
-        text += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
+    // Later entries win, so the overrides follow the defaults.
+    QByteArray text = "[Product]\nName=Demo Suite\nVersion=3.2.1\nID=1001\nBrand=Example Works\n"
+                      "GUID={6F1B2C3D-0000-4000-8000-00000000DE30}\nDefaultLanguage=en\n"
+                      "DefaultSkin=default\nPurchaseUrl=https://shop.example.com/buy\n"
+                      "AfterUninstallUrl=https://www.example.com/goodbye?id=%1\n";
+    for (const QMap<QString, QString> *entries : {&productOverrides, &extend}) {
+        for (auto it = entries->cbegin(); it != entries->cend(); ++it)
+            text += it.key().toUtf8() + '=' + it.value().toUtf8() + '\n';
+        text += entries == &productOverrides ? "[Extend]\n" : "";
+    }
     writeFile(QStringLiteral("product.ini"), text);
     LmProductInfo::instance()->load(installDir() + QStringLiteral("/product.ini"));
     QCoreApplication::setOrganizationName(LmProductInfo::instance()->brand());
@@ -118,45 +50,40 @@ void TestEnvironment::writeProductIni(const QMap<QString, QString> &extend,
 void TestEnvironment::installKitResources()
 {
     const QString source = sourceDir() + QStringLiteral("/kit/resources");
-    QDirIterator it(source,
-                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = resourceRoot() + path.mid(source.size());
-        if (it.fileInfo().isDir()) {
-            QDir().mkpath(target);
-        } else {
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::remove(target);
-            QFile::copy(path, target);
-        }
+    for (QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString target = resourceRoot() + it.next().mid(source.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(target);
+        QFile::copy(it.filePath(), target);
     }
 }
 
 void TestEnvironment::writeFile(const QString &relativePath, const QByteArray &content)
 {
-    const QString path = installDir() + QLatin1Char('/') + relativePath;
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
+    QFile file(installDir() + QLatin1Char('/') + relativePath);
+    QDir().mkpath(QFileInfo(file).absolutePath());
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
 }
 
-QStringList TestEnvironment::logTexts() const
-{
-    QStringList texts;
-    for (const LogEntry &entry : logEntries(logFile()))
-        texts << entry.text;
-    return texts;
-}
-
+// A text with line breaks continues on lines that do not start with a time stamp.
 QStringList TestEnvironment::logLines(const QString &level) const
 {
+    QFile file(logFile());
     QStringList texts;
-    for (const LogEntry &entry : logEntries(logFile())) {
-        if (entry.level == level)
-            texts << entry.text;
+    bool continues = false;
+    const QString content = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                           : QString();
+    for (const QString &line : content.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (QDateTime::fromString(fields.first(), Qt::ISODateWithMs).isValid() || texts.isEmpty()) {
+            continues = level.isEmpty() || fields.value(1) == level;
+            if (continues)
+                texts << line.section(QLatin1Char('\t'), 3);
+        } else if (continues) {
+            texts.last() += QLatin1Char('\n') + line;
+        }
     }
     return texts;
 }
@@ -165,9 +92,8 @@ QList<QJsonObject> TestEnvironment::usageEvents() const
 {
     QFile file(LMGA::usageFileName());
     QList<QJsonObject> events;
-    if (!file.open(QIODevice::ReadOnly))
-        return events;
-    for (const QByteArray &line : file.readAll().split('\n')) {
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    for (const QByteArray &line : content.split('\n')) {
         if (!line.isEmpty())
             events << QJsonDocument::fromJson(line).object();
     }
@@ -194,5 +120,15 @@ QString TestEnvironment::sourceDir()
 {
     const QByteArray fromEnvironment = qgetenv("UNINSTALL_SOURCE_DIR");
     return fromEnvironment.isEmpty() ? QStringLiteral(UNINSTALL_SOURCE_DIR)
-                                     : QString::fromLocal8Bit(fromEnvironment);
+                                     : QFile::decodeName(fromEnvironment);
+}
+
+QByteArray TestEnvironment::nextLine(QProcess *process)
+{
+    const QDeadlineTimer deadline(30000);
+    while (!process->canReadLine()) {
+        if (deadline.hasExpired() || !process->waitForReadyRead(int(deadline.remainingTime())))
+            return {};
+    }
+    return process->readLine().trimmed();
 }

@@ -2,7 +2,8 @@
 
 #include <QJsonObject>
 #include <QMap>
-#include <QString>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -11,15 +12,16 @@
 class TestEnvironment
 {
 public:
-    // Call before the first QSettings or QStandardPaths use of the process.
     TestEnvironment();
 
-    QString root() const;
-    QString installDir() const;
-    QString dataDir() const;
-    QString resourceRoot() const;
-    // The wizard's own log file, in the product's data directory.
-    QString logFile() const;
+    QString root() const { return m_dir.path(); }
+    QString installDir() const { return root() + QStringLiteral("/install"); }
+    QString dataDir() const
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::DataLocation);
+    }
+    QString resourceRoot() const { return installDir() + QStringLiteral("/resources"); }
+    QString logFile() const { return dataDir() + QStringLiteral("/uninstall.log"); }
 
     // Writes installDir()/product.ini for "Demo Suite" with these [Extend] entries and loads it.
     void writeProductIni(const QMap<QString, QString> &extend = {},
@@ -28,14 +30,16 @@ public:
     void installKitResources();
     void writeFile(const QString &relativePath, const QByteArray &content);
 
-    // The text of every log line written so far, without time, level and thread.
-    QStringList logTexts() const;
+    // The text of every log line written so far (of one level), without time, level and thread.
+    QStringList logTexts() const { return logLines({}); }
     QStringList logLines(const QString &level) const;
     QList<QJsonObject> usageEvents() const;
     QStringList usageLabels() const;
     void clearLogAndUsage();
 
     static QString sourceDir();
+    // The next line of a process's output, waiting at most 30 s.
+    static QByteArray nextLine(QProcess *process);
 
 private:
     QTemporaryDir m_dir;

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>تم</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>جارٍ التحميل</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>رسوم متحركة للتحميل: يجري تجهيز برنامج إلغاء التثبيت</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>خصم خاص</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>صورة عرض الخصم الخاص</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>لافتة عرض الخصم الخاص</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>الميزة التي تريدها</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>السعر الذي تتوقعه</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>اقتراحات أو أسئلة</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>تقدّم إلغاء التثبيت</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>عنوان البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>اللغة</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>اعرف المزيد</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>معرفة المزيد عن %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -112,6 +164,39 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>التطبيقات السابقة</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>التطبيقات التالية</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>مجلد التثبيت %1 غير موجود. لم تتم إزالة أي شيء.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>المجلد %1 ليس تثبيتًا يمكن إزالته. لم تتم إزالة أي شيء.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;تعذّرت إزالة %n عنصر من التثبيت.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;يمكنك حذف ما تبقّى من مجلد التثبيت بنفسك.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;تعذّرت إزالة عنصر واحد من التثبيت.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;يمكنك حذف ما تبقّى من مجلد التثبيت بنفسك.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;تعذّرت إزالة عنصرين من التثبيت.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;يمكنك حذف ما تبقّى من مجلد التثبيت بنفسك.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;تعذّرت إزالة %n عناصر من التثبيت.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;يمكنك حذف ما تبقّى من مجلد التثبيت بنفسك.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;تعذّرت إزالة %n عنصرًا من التثبيت.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;يمكنك حذف ما تبقّى من مجلد التثبيت بنفسك.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;تعذّرت إزالة %n عنصر من التثبيت.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;يمكنك حذف ما تبقّى من مجلد التثبيت بنفسك.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Hotovo</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Načítání</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Animace načítání: odinstalační program se připravuje</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Zvláštní sleva</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Obrázek nabídky se zvláštní slevou</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner nabídky se zvláštní slevou</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Požadovaná funkce</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Očekávaná cena</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Návrhy nebo dotazy</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Průběh odinstalace</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-mailová adresa</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Jazyk</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Více informací</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Více informací: %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,36 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Předchozí aplikace</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Další aplikace</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Instalační složka %1 neexistuje. Nic nebylo odebráno.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Složka %1 není instalace, kterou lze odebrat. Nic nebylo odebráno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n položku instalace nebylo možné odebrat.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Zbytek instalační složky můžete smazat sami.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n položky instalace nebylo možné odebrat.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Zbytek instalační složky můžete smazat sami.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n položek instalace nebylo možné odebrat.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Zbytek instalační složky můžete smazat sami.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

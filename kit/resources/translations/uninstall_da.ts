@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Udført</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Indlæser</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Indlæsningsanimation: afinstallationsprogrammet gør klar</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Særlig rabat</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Billede af tilbuddet med særlig rabat</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner for tilbuddet med særlig rabat</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Ønsket funktion</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Forventet pris</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Forslag eller spørgsmål</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Status for afinstallation</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-mailadresse</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprog</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Læs mere</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Læs mere om %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Annuller</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Forrige apps</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Næste apps</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Installationsmappen %1 findes ikke. Intet blev fjernet.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Mappen %1 er ikke en installation, der må fjernes. Intet blev fjernet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n element i installationen kunne ikke fjernes.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Du kan selv slette det, der er tilbage af installationsmappen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n elementer i installationen kunne ikke fjernes.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Du kan selv slette det, der er tilbage af installationsmappen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Wird geladen</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Ladeanimation: Das Deinstallationsprogramm wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Sonderrabatt</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Bild des Sonderrabatt-Angebots</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner des Sonderrabatt-Angebots</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Gewünschte Funktion</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Erwarteter Preis</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Vorschläge oder Fragen</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Deinstallationsfortschritt</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Mehr erfahren</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Mehr über %1 erfahren</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Vorherige Apps</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Nächste Apps</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Der Installationsordner %1 existiert nicht. Es wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Der Ordner %1 ist keine Installation, die entfernt werden darf. Es wurde nichts entfernt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n Element der Installation konnte nicht entfernt werden.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Sie können die Reste des Installationsordners selbst löschen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n Elemente der Installation konnten nicht entfernt werden.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Sie können die Reste des Installationsordners selbst löschen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

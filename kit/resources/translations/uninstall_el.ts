@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Τέλος</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Φόρτωση</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Κινούμενη εικόνα φόρτωσης: το πρόγραμμα απεγκατάστασης προετοιμάζεται</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Ειδική έκπτωση</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Εικόνα της προσφοράς ειδικής έκπτωσης</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Διαφημιστικό της προσφοράς ειδικής έκπτωσης</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Επιθυμητή λειτουργία</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Αναμενόμενη τιμή</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Προτάσεις ή ερωτήσεις</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Πρόοδος απεγκατάστασης</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Διεύθυνση email</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Γλώσσα</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Περισσότερα</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Μάθετε περισσότερα για το %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Άκυρο</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Προηγούμενες εφαρμογές</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Επόμενες εφαρμογές</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Ο φάκελος εγκατάστασης %1 δεν υπάρχει. Δεν αφαιρέθηκε τίποτα.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Ο φάκελος %1 δεν είναι εγκατάσταση που επιτρέπεται να αφαιρεθεί. Δεν αφαιρέθηκε τίποτα.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Δεν ήταν δυνατή η αφαίρεση %n στοιχείου της εγκατάστασης.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Μπορείτε να διαγράψετε μόνοι σας ό,τι απέμεινε στον φάκελο εγκατάστασης.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Δεν ήταν δυνατή η αφαίρεση %n στοιχείων της εγκατάστασης.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Μπορείτε να διαγράψετε μόνοι σας ό,τι απέμεινε στον φάκελο εγκατάστασης.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Finalizar</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Cargando</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Animación de carga: el desinstalador se está preparando</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Descuento especial</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Imagen de la oferta de descuento especial</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner de la oferta de descuento especial</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Función deseada</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Precio esperado</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Sugerencias o preguntas</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Progreso de la desinstalación</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Dirección de correo electrónico</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Ver más</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Más información sobre %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Aplicaciones anteriores</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Aplicaciones siguientes</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>La carpeta de instalación %1 no existe. No se ha eliminado nada.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>La carpeta %1 no es una instalación que se pueda eliminar. No se ha eliminado nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;No se pudo eliminar %n elemento de la instalación.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Puede borrar usted mismo lo que queda de la carpeta de instalación.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;No se pudieron eliminar %n elementos de la instalación.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Puede borrar usted mismo lo que queda de la carpeta de instalación.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

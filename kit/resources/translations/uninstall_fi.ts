@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Valmis</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Ladataan</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Latausanimaatio: asennuksen poisto-ohjelma valmistautuu</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Erikoisalennus</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Kuva erikoisalennustarjouksesta</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Erikoisalennustarjouksen banneri</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Toivottu toiminto</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Odotettu hinta</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Ehdotukset tai kysymykset</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Asennuksen poiston edistyminen</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Sähköpostiosoite</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Kieli</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Lue lisää</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Lisätietoja: %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Edelliset sovellukset</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Seuraavat sovellukset</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Asennuskansiota %1 ei ole olemassa. Mitään ei poistettu.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Kansio %1 ei ole asennus, jonka voi poistaa. Mitään ei poistettu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Asennuksesta jäi poistamatta %n kohde.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Voit poistaa asennuskansion jäljellä olevan sisällön itse.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Asennuksesta jäi poistamatta %n kohdetta.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Voit poistaa asennuskansion jäljellä olevan sisällön itse.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

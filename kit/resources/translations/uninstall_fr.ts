@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Terminer</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Chargement</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Animation de chargement : le programme de désinstallation se prépare</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Remise spéciale</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Image de l&apos;offre de remise spéciale</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Bannière de l&apos;offre de remise spéciale</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Fonction souhaitée</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Prix attendu</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Suggestions ou questions</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Progression de la désinstallation</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>En savoir plus</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>En savoir plus sur %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Applications précédentes</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Applications suivantes</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Le dossier d&apos;installation %1 n&apos;existe pas. Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Le dossier %1 n&apos;est pas une installation pouvant être supprimée. Rien n&apos;a été supprimé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n élément de l&apos;installation n&apos;a pas pu être supprimé.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Vous pouvez supprimer vous-même ce qui reste du dossier d&apos;installation.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n éléments de l&apos;installation n&apos;ont pas pu être supprimés.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Vous pouvez supprimer vous-même ce qui reste du dossier d&apos;installation.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Kész</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Betöltés</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Betöltési animáció: az eltávolító előkészül</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Különleges kedvezmény</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>A különleges kedvezményes ajánlat képe</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>A különleges kedvezményes ajánlat szalaghirdetése</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Kívánt funkció</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Elvárt ár</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Javaslatok vagy kérdések</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Az eltávolítás folyamata</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-mail-cím</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Nyelv</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Részletek</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>További információ: %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,34 @@
     <message>
         <source>Cancel</source>
         <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Előző alkalmazások</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Következő alkalmazások</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>A(z) %1 telepítési mappa nem létezik. Semmi sem lett eltávolítva.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>A(z) %1 mappa nem eltávolítható telepítés. Semmi sem lett eltávolítva.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;A telepítés %n elemét nem sikerült eltávolítani.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;A telepítési mappa maradékát saját maga is törölheti.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

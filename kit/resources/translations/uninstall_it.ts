@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Fine</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Caricamento</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Animazione di caricamento: il programma di disinstallazione si sta preparando</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Sconto speciale</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Immagine dell&apos;offerta con sconto speciale</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner dell&apos;offerta con sconto speciale</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Funzione desiderata</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Prezzo atteso</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Suggerimenti o domande</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Avanzamento della disinstallazione</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Indirizzo email</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Scopri di più</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Scopri di più su %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>App precedenti</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>App successive</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>La cartella di installazione %1 non esiste. Non è stato rimosso nulla.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>La cartella %1 non è un&apos;installazione che può essere rimossa. Non è stato rimosso nulla.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Non è stato possibile rimuovere %n elemento dell&apos;installazione.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Puoi eliminare tu stesso ciò che resta della cartella di installazione.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Non è stato possibile rimuovere %n elementi dell&apos;installazione.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Puoi eliminare tu stesso ciò che resta della cartella di installazione.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

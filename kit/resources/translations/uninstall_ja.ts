@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>完了</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>読み込み中</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>読み込みアニメーション：アンインストーラーを準備しています</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>特別割引</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>特別割引オファーの画像</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>特別割引オファーのバナー</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>ご希望の機能</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>ご希望の価格</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>ご意見・ご質問</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>アンインストールの進行状況</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>メールアドレス</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>詳細を見る</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>%1 の詳細を見る</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,34 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>前のアプリ</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>次のアプリ</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>インストールフォルダー %1 が見つかりません。何も削除されていません。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>フォルダー %1 は削除できるインストールではありません。何も削除されていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;インストールの %n 個の項目を削除できませんでした。&lt;/span&gt;&lt;/p&gt;&lt;p&gt;インストールフォルダーに残った項目は手動で削除してください。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

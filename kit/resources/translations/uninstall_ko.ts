@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>완료</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>로드 중</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>로드 애니메이션: 제거 프로그램을 준비하는 중입니다</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>특별 할인</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>특별 할인 혜택 이미지</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>특별 할인 혜택 배너</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>원하시는 기능</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>적정 가격</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>제안 또는 문의 사항</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>제거 진행률</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>이메일 주소</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>자세히 보기</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>%1 자세히 보기</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,34 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>이전 앱</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>다음 앱</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>설치 폴더 %1이(가) 없습니다. 아무것도 제거되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>폴더 %1은(는) 제거할 수 있는 설치 항목이 아닙니다. 아무것도 제거되지 않았습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;설치 항목 %n개를 제거하지 못했습니다.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;남아 있는 설치 폴더의 내용은 직접 삭제하실 수 있습니다.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Gereed</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Laadanimatie: het verwijderprogramma wordt voorbereid</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Speciale korting</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Afbeelding van de aanbieding met speciale korting</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner van de aanbieding met speciale korting</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Gewenste functie</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Verwachte prijs</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Suggesties of vragen</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Voortgang van het verwijderen</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-mailadres</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Meer info</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Meer informatie over %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Vorige apps</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Volgende apps</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>De installatiemap %1 bestaat niet. Er is niets verwijderd.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>De map %1 is geen installatie die verwijderd mag worden. Er is niets verwijderd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n onderdeel van de installatie kon niet worden verwijderd.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;U kunt wat er over is van de installatiemap zelf verwijderen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n onderdelen van de installatie konden niet worden verwijderd.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;U kunt wat er over is van de installatiemap zelf verwijderen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Ferdig</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Laster inn</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Lasteanimasjon: avinstallasjonsprogrammet gjør seg klart</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Spesialrabatt</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Bilde av tilbudet med spesialrabatt</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner for tilbudet med spesialrabatt</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Ønsket funksjon</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Forventet pris</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Forslag eller spørsmål</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Fremdrift for avinstallering</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-postadresse</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Les mer</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Les mer om %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Forrige apper</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Neste apper</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Installasjonsmappen %1 finnes ikke. Ingenting ble fjernet.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Mappen %1 er ikke en installasjon som kan fjernes. Ingenting ble fjernet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n element i installasjonen kunne ikke fjernes.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Du kan selv slette det som er igjen av installasjonsmappen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n elementer i installasjonen kunne ikke fjernes.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Du kan selv slette det som er igjen av installasjonsmappen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

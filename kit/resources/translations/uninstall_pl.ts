@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Gotowe</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Wczytywanie</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Animacja wczytywania: deinstalator się przygotowuje</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Specjalny rabat</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Obraz oferty ze specjalnym rabatem</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Baner oferty ze specjalnym rabatem</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Oczekiwana funkcja</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Oczekiwana cena</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Sugestie lub pytania</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Postęp odinstalowywania</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Adres e-mail</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Więcej</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Więcej informacji: %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,36 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Poprzednie aplikacje</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Następne aplikacje</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Folder instalacji %1 nie istnieje. Nic nie zostało usunięte.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Folder %1 nie jest instalacją, którą można usunąć. Nic nie zostało usunięte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n element instalacji nie został usunięty.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Pozostałości folderu instalacji możesz usunąć samodzielnie.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n elementy instalacji nie zostały usunięte.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Pozostałości folderu instalacji możesz usunąć samodzielnie.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n elementów instalacji nie zostało usuniętych.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Pozostałości folderu instalacji możesz usunąć samodzielnie.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

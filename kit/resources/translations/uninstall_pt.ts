@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Concluir</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Carregando</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Animação de carregamento: o desinstalador está se preparando</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Desconto especial</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Imagem da oferta de desconto especial</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banner da oferta de desconto especial</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Função desejada</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Preço esperado</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Sugestões ou dúvidas</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Progresso da desinstalação</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Endereço de e-mail</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Saiba mais</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Saiba mais sobre %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Apps anteriores</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Próximos apps</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>A pasta de instalação %1 não existe. Nada foi removido.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>A pasta %1 não é uma instalação que possa ser removida. Nada foi removido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Não foi possível remover %n item da instalação.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Você pode excluir o que restou da pasta de instalação.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Não foi possível remover %n itens da instalação.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Você pode excluir o que restou da pasta de instalação.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Готово</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Загрузка</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Анимация загрузки: программа удаления готовится к работе</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Специальная скидка</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Изображение предложения со специальной скидкой</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Баннер предложения со специальной скидкой</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Желаемая функция</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Ожидаемая цена</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Предложения или вопросы</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Ход удаления</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>Адрес эл. почты</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Подробнее</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Подробнее о %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,36 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Предыдущие приложения</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Следующие приложения</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Папка установки %1 не существует. Ничего не удалено.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Папка %1 не является установкой, которую можно удалить. Ничего не удалено.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Не удалось удалить %n элемент установки.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Оставшееся содержимое папки установки можно удалить вручную.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Не удалось удалить %n элемента установки.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Оставшееся содержимое папки установки можно удалить вручную.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Не удалось удалить %n элементов установки.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Оставшееся содержимое папки установки можно удалить вручную.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

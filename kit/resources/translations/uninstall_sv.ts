@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Klar</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Läser in</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Inläsningsanimering: avinstallationsprogrammet förbereds</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Specialrabatt</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Bild av erbjudandet med specialrabatt</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Banderoll för erbjudandet med specialrabatt</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>Önskad funktion</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Förväntat pris</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Förslag eller frågor</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Förlopp för avinstallationen</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-postadress</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Läs mer</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>Läs mer om %1</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,35 @@
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Föregående appar</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Nästa appar</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>Installationsmappen %1 finns inte. Inget togs bort.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>Mappen %1 är inte en installation som får tas bort. Inget togs bort.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n objekt i installationen kunde inte tas bort.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Du kan själv ta bort det som finns kvar av installationsmappen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n objekt i installationen kunde inte tas bort.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Du kan själv ta bort det som finns kvar av installationsmappen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>Bitti</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Yükleniyor</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>Yükleme animasyonu: kaldırma sihirbazı hazırlanıyor</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>Özel indirim</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>Özel indirim teklifinin resmi</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>Özel indirim teklifinin afişi</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>İstediğiniz özellik</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>Beklediğiniz fiyat</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>Öneriler veya sorular</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>Kaldırma ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>E-posta adresi</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>Daha fazla</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>%1 hakkında daha fazla bilgi</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,34 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>Önceki uygulamalar</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>Sonraki uygulamalar</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>%1 kurulum klasörü yok. Hiçbir şey kaldırılmadı.</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>%1 klasörü kaldırılabilecek bir kurulum değil. Hiçbir şey kaldırılmadı.</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;Kurulumun %n öğesi kaldırılamadı.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;Kurulum klasöründen geriye kalanları kendiniz silebilirsiniz.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>مکمل</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>لوڈ ہو رہا ہے</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>لوڈنگ اینیمیشن: ان انسٹالر تیار ہو رہا ہے</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>خصوصی رعایت</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>خصوصی رعایت کی پیشکش کی تصویر</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>خصوصی رعایت کی پیشکش کا بینر</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>مطلوبہ فیچر</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>متوقع قیمت</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>تجاویز یا سوالات</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>ان انسٹال کی پیش رفت</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>ای میل ایڈریس</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>زبان</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>مزید جانیں</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>%1 کے بارے میں مزید جانیں</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -112,6 +164,35 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>پچھلی ایپس</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>اگلی ایپس</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>انسٹالیشن فولڈر %1 موجود نہیں ہے۔ کچھ بھی نہیں ہٹایا گیا۔</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>فولڈر %1 ایسی انسٹالیشن نہیں ہے جسے ہٹایا جا سکے۔ کچھ بھی نہیں ہٹایا گیا۔</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;انسٹالیشن کا %n آئٹم ہٹایا نہیں جا سکا۔&lt;/span&gt;&lt;/p&gt;&lt;p&gt;انسٹالیشن فولڈر میں باقی رہ جانے والی چیزیں آپ خود حذف کر سکتے ہیں۔&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;انسٹالیشن کے %n آئٹمز ہٹائے نہیں جا سکے۔&lt;/span&gt;&lt;/p&gt;&lt;p&gt;انسٹالیشن فولڈر میں باقی رہ جانے والی چیزیں آپ خود حذف کر سکتے ہیں۔&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

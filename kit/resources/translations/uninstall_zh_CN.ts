@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>正在加载</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>加载动画：卸载程序正在准备</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>特别折扣</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>特别折扣优惠图片</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>特别折扣优惠横幅</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>您需要的功能</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>您期望的价格</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>建议或问题</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>卸载进度</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>邮箱地址</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>了解更多</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>了解 %1 的更多信息</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,34 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>上一组应用</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>下一组应用</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>安装文件夹 %1 不存在，未删除任何内容。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>文件夹 %1 不是可删除的安装目录，未删除任何内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;有 %n 个安装项目未能删除。&lt;/span&gt;&lt;/p&gt;&lt;p&gt;您可以手动删除安装文件夹中的剩余内容。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

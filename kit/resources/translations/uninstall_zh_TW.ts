@@ -63,6 +63,54 @@
         <source>Done</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>正在載入</translation>
+    </message>
+    <message>
+        <source>Loading animation: the wizard is getting ready</source>
+        <translation>載入動畫：解除安裝程式正在準備</translation>
+    </message>
+    <message>
+        <source>Special Discount</source>
+        <translation>特別折扣</translation>
+    </message>
+    <message>
+        <source>Picture of the special discount offer</source>
+        <translation>特別折扣優惠圖片</translation>
+    </message>
+    <message>
+        <source>Banner of the special discount offer</source>
+        <translation>特別折扣優惠橫幅</translation>
+    </message>
+    <message>
+        <source>Function you want</source>
+        <translation>您需要的功能</translation>
+    </message>
+    <message>
+        <source>Price you expect</source>
+        <translation>您期望的價格</translation>
+    </message>
+    <message>
+        <source>Suggestions or questions</source>
+        <translation>建議或問題</translation>
+    </message>
+    <message>
+        <source>Uninstall progress</source>
+        <translation>解除安裝進度</translation>
+    </message>
+    <message>
+        <source>Email address</source>
+        <translation>電子郵件地址</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -90,6 +138,10 @@
         <source>Learn More</source>
         <translation>瞭解更多</translation>
     </message>
+    <message>
+        <source>Learn more about %1</source>
+        <translation>瞭解 %1 的更多資訊</translation>
+    </message>
 </context>
 <context>
     <name>CheckCloseDlg</name>
@@ -104,6 +156,34 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ClickedStackedWidget</name>
+    <message>
+        <source>Previous apps</source>
+        <translation>上一組應用程式</translation>
+    </message>
+    <message>
+        <source>Next apps</source>
+        <translation>下一組應用程式</translation>
+    </message>
+</context>
+<context>
+    <name>Uninstall</name>
+    <message>
+        <source>The installation folder %1 does not exist. Nothing was removed.</source>
+        <translation>安裝資料夾 %1 不存在，未移除任何內容。</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not an installation that may be removed. Nothing was removed.</source>
+        <translation>資料夾 %1 不是可移除的安裝目錄，未移除任何內容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;%n item(s) of the installation could not be removed.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;You may delete what is left of the installation folder yourself.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>
+            <numerusform>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&apos;font-weight:%1;&apos;&gt;有 %n 個安裝項目無法移除。&lt;/span&gt;&lt;/p&gt;&lt;p&gt;您可以自行刪除安裝資料夾中剩餘的內容。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,21 @@
+// The configuration and report services of scripts/screenshots: prints its port, holds every
+// configuration request without an answer (the wizard gives up, keeping its loading page up a
+// while) and accepts every report, for LIFETIME seconds (the argument, 300 without one).
+#include "WholeRun.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    ProductService service;
+    service.setResponse(QStringLiteral("/config"), HttpTestServer::neverAnswer());
+    std::printf("%d\n", service.url(QString()).port());
+    std::fflush(stdout);
+    const int lifetime = argc > 1 ? QByteArray(argv[1]).toInt() : 300;
+    QTimer::singleShot(lifetime * 1000, &application, &QCoreApplication::quit);
+    return application.exec();
+}
