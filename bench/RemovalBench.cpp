@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 RemovalBench::Figures RemovalBench::measure(int rounds, int files)
 {
     Figures figures;
@@ -20,6 +22,8 @@ RemovalBench::Figures RemovalBench::measure(int rounds, int files)
             figures.failure = QStringLiteral("cannot write the trees");
             break;
         }
+        // Neither side may pay for writing back the other's freshly made tree.
+        ::sync();
         // Each round starts with another side.
         double workerS = 0;
         double rmS = 0;

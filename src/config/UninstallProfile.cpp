@@ -2,6 +2,7 @@
 
 #include "BoundedReply.h"
 #include "ConfigDocuments.h"
+#include "DataDirectory.h"
 #include "Framework.h"
 #include "LmProductInfo.h"
 #include "LmResourceMgr.h"
@@ -19,7 +20,6 @@
 #include <QSaveFile>
 #include <QSslCertificate>
 #include <QSslConfiguration>
-#include <QStandardPaths>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
@@ -52,7 +52,7 @@ UninstallProfile::UninstallProfile(QObject *parent)
         LmProductInfo::instance()->defaultLanguage());
     m_requestPolicy = RequestPolicy::fromProduct();
     // Pictures cached by an earlier run are decoded later only if their size is within bounds.
-    OutsidePicture::sweep(UrlHandler::cacheDirectory());
+    OutsidePicture::sweep(DataDirectory::cacheDirectory());
     connect(this, &UninstallProfile::uninstallCauseEmit, this, [this] { m_reasonsSettled = true; });
     connect(this, &UninstallProfile::downLoadResEmit, this, [this] { m_resourcesGiven = true; });
     m_networkManager = Framework::networkAccessManager();
@@ -83,13 +83,6 @@ UninstallProfile::~UninstallProfile()
         m_workerThread->wait();
         delete m_workerThread;
     }
-}
-
-QString UninstallProfile::updaterPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-           + QStringLiteral("/updater/") + LmProductInfo::instance()->productName(QString())
-           + QString::fromStdString(platform::executableSuffix());
 }
 
 void UninstallProfile::setLoadingDeadline(int milliseconds)
@@ -276,7 +269,7 @@ void UninstallProfile::parseDefaultJson()
 void UninstallProfile::downloadUpdater()
 {
     // Only a program this run has proven is offered: one left by an earlier run never is.
-    const QString path = updaterPath();
+    const QString path = DataDirectory::updaterFile();
     QFile::remove(path);
     const LmProductInfo *product = LmProductInfo::instance();
     const QString address = product->extendParam(QStringLiteral("updateAppUrl"), QString());

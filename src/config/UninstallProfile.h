@@ -27,7 +27,6 @@ public:
     ~UninstallProfile() override;
 
     // Where the downloaded updater program is stored, and started from by the upgrade offer.
-    static QString updaterPath();
     // Sets up the TLS library on a pool thread when the requests sent at construction will need
     // it, so that the window is built meanwhile instead of waiting for it.
     static void prepareTls();

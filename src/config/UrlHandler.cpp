@@ -1,6 +1,7 @@
 #include "UrlHandler.h"
 
 #include "BoundedReply.h"
+#include "DataDirectory.h"
 #include "Framework.h"
 #include "LmProductInfo.h"
 #include "LmSettings.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QNetworkAccessManager>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 namespace {
 
@@ -41,7 +41,7 @@ UrlHandler::UrlHandler(const QString &version,
     , m_uninstallCauseUrl(uninstallCauseUrl)
     , m_version(version)
     , m_requestPolicy(RequestPolicy::fromProduct())
-    , m_cacheDirectory(cacheDirectory())
+    , m_cacheDirectory(DataDirectory::cacheDirectory())
     , m_transferTimeoutMs(transferTimeoutMs)
     , m_deadlineMs(deadlineMs)
 {
@@ -59,12 +59,6 @@ void UrlHandler::setTransferTimeout(int milliseconds)
 void UrlHandler::setDeadline(int milliseconds)
 {
     deadlineMs = milliseconds;
-}
-
-QString UrlHandler::cacheDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-           + QStringLiteral("/uninstallRes/");
 }
 
 QNetworkAccessManager *UrlHandler::manager()

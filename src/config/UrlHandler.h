@@ -37,7 +37,6 @@ public:
     static void setTransferTimeout(int milliseconds);
     static void setDeadline(int milliseconds);
 
-    static QString cacheDirectory();
 
 signals:
     void LoadResError();

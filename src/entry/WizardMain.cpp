@@ -1,5 +1,6 @@
 #include "entry/WizardMain.h"
 
+#include "DataDirectory.h"
 #include "Framework.h"
 #include "LMGA.h"
 #include "LmProductInfo.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstring>
@@ -40,9 +40,7 @@ void initLogFile()
     const LmProductInfo *product = LmProductInfo::instance();
     QCoreApplication::setOrganizationName(product->brand());
     QCoreApplication::setApplicationName(product->productName(QString()));
-    const QString logFile = QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-                            + QStringLiteral("/uninstall.log");
-    SetLogfile(logFile.toStdString());
+    SetLogfile(DataDirectory::logFile().toStdString());
     SetLogLevel(0);
 }
 

@@ -1,23 +1,17 @@
 #include "LMGA.h"
 
+#include "DataDirectory.h"
 #include "RotatingFile.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
-#include <QStandardPaths>
 
 LMGA *LMGA::instance()
 {
     static LMGA service;
     return &service;
-}
-
-QString LMGA::usageFileName()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-           + QStringLiteral("/usage.jsonl");
 }
 
 void LMGA::startService(int, const QString &)
@@ -49,6 +43,6 @@ void LMGA::CEIP(
     if (!m_running)
         return;
     RotatingFile file;
-    if (file.open(usageFileName()))
+    if (file.open(DataDirectory::usageFile()))
         file.append(QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n');
 }

@@ -21,7 +21,6 @@ public:
               const QString &label,
               int value);
 
-    static QString usageFileName();
 
 private:
     LMGA() = default;

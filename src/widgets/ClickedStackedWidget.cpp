@@ -1,13 +1,13 @@
 #include "widgets/ClickedStackedWidget.h"
 #include "ui_ClickedStackedWidget.h"
 
+#include "DataDirectory.h"
 #include "LmResourceMgr.h"
 #include "Utility.h"
 #include "widgets/RecFrame.h"
 
 #include <QFile>
 #include <QHBoxLayout>
-#include <QStandardPaths>
 
 namespace {
 
@@ -15,8 +15,7 @@ const int tileSpacing = 21;
 
 QString iconPath(const RecApp &app)
 {
-    const QString downloaded = QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-                               + QStringLiteral("/uninstallRes/") + app.icon;
+    const QString downloaded = DataDirectory::cacheDirectory() + app.icon;
     if (QFile::exists(downloaded))
         return downloaded;
     Log("error", 1, QStringLiteral("recApp icon not exists:") + app.name);

@@ -1,6 +1,7 @@
 #include "wizard/Uninstall.h"
 #include "ui_Uninstall.h"
 
+#include "DataDirectory.h"
 #include "Framework.h"
 #include "LMGA.h"
 #include "LmInstallInfo.h"
@@ -17,7 +18,6 @@
 #include "removal/FileDeletionThread.h"
 #include "wizard/FeedbackReport.h"
 #include "wizard/PictureSnapshot.h"
-#include "wizard/UpdaterLauncher.h"
 #include "wizard/UserIdentifier.h"
 
 #include <QButtonGroup>
@@ -29,7 +29,7 @@
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPixmapCache>
-#include <QStandardPaths>
+#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
@@ -304,7 +304,7 @@ void Uninstall::changePage()
         else if (inner == 1)
             sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("u_click_uninstall"));
         // Only a program that proved itself is stored there.
-        ui->btnUpdate->setVisible(QFileInfo(UninstallProfile::updaterPath()).isFile());
+        ui->btnUpdate->setVisible(QFileInfo(DataDirectory::updaterFile()).isFile());
         ui->discountBg->show();
         if (inner == 0) {
             ui->causePage_2->setCurrentIndex(1);
@@ -504,7 +504,8 @@ void Uninstall::updateApp()
     Log("debug", 1, QStringLiteral("Uninstall updateApp"));
     sendEvent(QStringLiteral("uninstall_update"), QStringLiteral("update programe!"));
     uninstallCancelled = true;
-    UpdaterLauncher::startDetached(UninstallProfile::updaterPath());
+    // Handed over as the program itself: no shell and no quote parsing in between.
+    QProcess::startDetached(DataDirectory::updaterFile(), QStringList());
     // The run ends whether or not the updater started.
     QCoreApplication::quit();
 }
@@ -634,8 +635,7 @@ void Uninstall::loadDownLoadRes()
     // Once the removal is under way the installed pictures may be gone: what shows stays.
     if (m_pictures)
         return;
-    const QString downloadDir = QStandardPaths::writableLocation(QStandardPaths::DataLocation)
-                                + QStringLiteral("/uninstallRes/");
+    const QString downloadDir = DataDirectory::cacheDirectory();
     const QString language = currentLanguage();
     QString bannerPath = downloadDir + QStringLiteral("banner_pic_%1.png").arg(language);
     QString promotionPath = downloadDir + QStringLiteral("promotion_pic_%1.png").arg(language);
