@@ -1,4 +1,5 @@
 // The document rules, and the remote resources against loopback servers that misbehave.
+#include "DataDirectory.h"
 #include "HttpTestServer.h"
 #include "SelfSignedCertificate.h"
 
@@ -205,7 +206,7 @@ void ConfigTest::hostileServers()
 {
     QFETCH(QString, path);
     QFETCH(S::Response, response);
-    const QString cache = UrlHandler::cacheDirectory();
+    const QString cache = DataDirectory::cacheDirectory();
     QDir(cache).removeRecursively();
     LmSettings::instance()->setApplicationParam("uninstall_version", QVariant());
     UninstallProfile::setLoadingDeadline(
@@ -288,7 +289,7 @@ void ConfigTest::updaterProof()
     UninstallProfile loader;
 
     // The download goes to a temporary file beside it, removed when the program is not kept.
-    const QFileInfo updater(UninstallProfile::updaterPath());
+    const QFileInfo updater(DataDirectory::updaterFile());
     QTRY_COMPARE(updater.dir().entryList(QDir::Files),
                  kept ? QStringList(updater.fileName()) : QStringList());
     QSslConfiguration::setDefaultConfiguration(defaults);

@@ -1,4 +1,5 @@
 // The host's files: product.ini as the installer writes it, the log and the usage file.
+#include "DataDirectory.h"
 #include "LMGA.h"
 #include "ProductIni.h"
 #include "TestEnvironment.h"
@@ -65,7 +66,7 @@ void TestHostFiles::rotatedWholeLinesAndSilentAfterStop()
     LMGA::instance()->CEIP("uninstall", "action", LMGA::Event, "after the stop", 0);
     LMGA::instance()->startService(4, "uninstall");
 
-    for (const QString &fileName : {m_env.logFile(), LMGA::usageFileName()}) {
+    for (const QString &fileName : {m_env.logFile(), DataDirectory::usageFile()}) {
         QFile current(fileName), older(fileName + ".1");
         QVERIFY(current.open(QIODevice::ReadOnly) && older.open(QIODevice::ReadOnly));
         QVERIFY(current.size() <= 1024 * 1024 && older.size() <= 1024 * 1024);

@@ -1,3 +1,4 @@
+#include "DataDirectory.h"
 #include "TestEnvironment.h"
 
 #include "LMGA.h"
@@ -90,7 +91,7 @@ QStringList TestEnvironment::logLines(const QString &level) const
 
 QList<QJsonObject> TestEnvironment::usageEvents() const
 {
-    QFile file(LMGA::usageFileName());
+    QFile file(DataDirectory::usageFile());
     QList<QJsonObject> events;
     const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     for (const QByteArray &line : content.split('\n')) {
@@ -113,7 +114,7 @@ void TestEnvironment::clearLogAndUsage()
     SetLogfile(std::string());
     QFile::remove(logFile());
     SetLogfile(logFile().toStdString());
-    QFile::remove(LMGA::usageFileName());
+    QFile::remove(DataDirectory::usageFile());
 }
 
 QString TestEnvironment::sourceDir()

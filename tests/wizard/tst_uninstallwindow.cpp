@@ -1,5 +1,6 @@
 // The wizard window driven by keyboard, in test mode: in normal mode it would remove the test
 // binary's own directory. Every document text is markup, which must show as plain text.
+#include "DataDirectory.h"
 #include "Framework.h"
 #include "LmSingleInstance.h"
 #include "TestEnvironment.h"
@@ -43,8 +44,8 @@ void TestUninstallWindow::initTestCase()
 
 void TestUninstallWindow::writeUpdater()
 {
-    QDir().mkpath(QFileInfo(UninstallProfile::updaterPath()).absolutePath());
-    QFile script(UninstallProfile::updaterPath());
+    QDir().mkpath(QFileInfo(DataDirectory::updaterFile()).absolutePath());
+    QFile script(DataDirectory::updaterFile());
     QVERIFY(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\necho run >> '" + QFile::encodeName(env.root()) + "/updater-runs'\n");
     QVERIFY(script.setPermissions(script.permissions() | QFileDevice::ExeOwner));
