@@ -1,12 +1,11 @@
-#include "DataDirectory.h"
 #include "TestEnvironment.h"
+#include "DataDirectory.h"
 
 #include "LMGA.h"
 #include "LmProductInfo.h"
 #include "Utility.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
@@ -68,45 +67,28 @@ void TestEnvironment::writeFile(const QString &relativePath, const QByteArray &c
         file.write(content);
 }
 
-// A text with line breaks continues on lines that do not start with a time stamp.
-QStringList TestEnvironment::logLines(const QString &level) const
+// The fourth field of each line of the log, or the label of each usage event.
+static QStringList fieldsOf(const QString &fileName, bool usage)
 {
-    QFile file(logFile());
+    QFile file(fileName);
     QStringList texts;
-    bool continues = false;
-    const QString content = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
-                                                           : QString();
-    for (const QString &line : content.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (QDateTime::fromString(fields.first(), Qt::ISODateWithMs).isValid() || texts.isEmpty()) {
-            continues = level.isEmpty() || fields.value(1) == level;
-            if (continues)
-                texts << line.section(QLatin1Char('\t'), 3);
-        } else if (continues) {
-            texts.last() += QLatin1Char('\n') + line;
-        }
+    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    for (const QByteArray &line : content.split('\n')) {
+        if (!line.isEmpty())
+            texts << (usage ? QJsonDocument::fromJson(line)["label"].toString()
+                            : QString::fromUtf8(line).section(QLatin1Char('\t'), 3));
     }
     return texts;
 }
 
-QList<QJsonObject> TestEnvironment::usageEvents() const
+QStringList TestEnvironment::logTexts() const
 {
-    QFile file(DataDirectory::usageFile());
-    QList<QJsonObject> events;
-    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    for (const QByteArray &line : content.split('\n')) {
-        if (!line.isEmpty())
-            events << QJsonDocument::fromJson(line).object();
-    }
-    return events;
+    return fieldsOf(logFile(), false);
 }
 
 QStringList TestEnvironment::usageLabels() const
 {
-    QStringList labels;
-    for (const QJsonObject &event : usageEvents())
-        labels << event.value(QStringLiteral("label")).toString();
-    return labels;
+    return fieldsOf(DataDirectory::usageFile(), true);
 }
 
 void TestEnvironment::clearLogAndUsage()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QJsonObject>
 #include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
@@ -30,10 +29,8 @@ public:
     void installKitResources();
     void writeFile(const QString &relativePath, const QByteArray &content);
 
-    // The text of every log line written so far (of one level), without time, level and thread.
-    QStringList logTexts() const { return logLines({}); }
-    QStringList logLines(const QString &level) const;
-    QList<QJsonObject> usageEvents() const;
+    // The text of every log line written so far, and the label of every usage event.
+    QStringList logTexts() const;
     QStringList usageLabels() const;
     void clearLogAndUsage();
 
