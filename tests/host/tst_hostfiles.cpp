@@ -8,6 +8,14 @@
 
 #include <thread>
 
+// text, group/key, value (null: absent)
+const char *const rows[][3]
+    = {{"\xEF\xBB\xBF[Product]\r\nName=Demo\r\nID=7", "Product/ID", "7"},
+       {" [ Product ] \n\t Name  =  D\xC3\xA9mo \t\n", "Product/Name", "D\xC3\xA9mo"},
+       {"; a\n# b\n[Product]\n;ID=1\n#ID=2\nID=3\n", "Product/ID", "3"},
+       {"[Extend]\nurl=1\nurl=http://r/?a=1&b==2;x\n", "Extend/url", "http://r/?a=1&b==2;x"},
+       {"[Product]\nName\nID=1\n", "Product/Name", nullptr}};
+
 class TestHostFiles : public QObject
 {
     Q_OBJECT
@@ -16,15 +24,6 @@ class TestHostFiles : public QObject
 private slots:
     void productIni()
     {
-        const char *rows[][3]
-            = {// text, group/key, value (null: absent)
-               {"\xEF\xBB\xBF[Product]\r\nName=Demo\r\nID=7", "Product/ID", "7"},
-               {" [ Product ] \n\t Name  =  Demo Suite \t\n", "Product/Name", "Demo Suite"},
-               {"; a\n# b\n[Product]\n;Name=1\n#Name=2\nName=\xC3\xA9\xE8\xA3\xBD\n",
-                "Product/Name",
-                "\xC3\xA9\xE8\xA3\xBD"},
-               {"[Extend]\nurl=1\nurl=http://r/?a=1&b==2;x\n", "Extend/url", "http://r/?a=1&b==2;x"},
-               {"[Product]\nName\nID=1\n", "Product/Name", nullptr}};
         for (const auto &[text, entry, value] : rows) {
             const ProductIni ini = ProductIni::parse(text);
             const QStringList at = QString::fromLatin1(entry).split('/');
