@@ -57,7 +57,7 @@ class TestFileDeletionThread : public QObject
 {
     Q_OBJECT
     TestEnvironment m_env;
-    QTemporaryDir m_scratch; // HOME lies here, so even a broken refusal costs nothing
+    QTemporaryDir m_scratch; // HOME lies here: a worker handed a root it must refuse costs nothing
 
 private slots:
     void initTestCase()
@@ -81,8 +81,8 @@ private slots:
             << "file>target.txt dir>targetdir sub/dir>targetdir swapped/a.txt swapped/b.txt "
                "libuninstall.so product.ini resources/skins/a.qss b/c.txt"
             << QString() << 13;
-        QTest::newRow("a mount point left behind") << "free.txt stuck/inner.txt"
-                                                   << "stuck/ stuck/inner.txt" << 2;
+        QTest::newRow("mount left behind") << "free.txt stuck/inner.txt"
+                                           << "stuck/ stuck/inner.txt" << 2;
     }
 
     void removes()
@@ -148,18 +148,18 @@ private slots:
         QFETCH(QString, root);
         QFETCH(bool, refused);
         QFETCH(QString, recorded);
-        const QString record = recorded.isEmpty() ? recorded : m_scratch.filePath(recorded);
+        const QDir scratch(m_scratch.path());
+        const QString record = recorded.isEmpty() ? recorded : scratch.filePath(recorded);
         QSettings(LmSettings::instance()->fileName(), QSettings::IniFormat)
             .setValue("Install/Path", record);
 
-        QCOMPARE(FileDeletionThread::isRefusedRoot(QDir(m_scratch.filePath(root)), record), refused);
-        // A worker is handed the roots it must leave untouched, in case the answer were wrong.
-        if (!root.startsWith('/') && (refused || !QFileInfo::exists(m_scratch.filePath(root)))) {
-            const QString before = treeOf(m_scratch.path());
-            const Run worker(m_scratch.filePath(root), [] {});
+        QCOMPARE(FileDeletionThread::isRefusedRoot(QDir(scratch.filePath(root)), record), refused);
+        if (!root.startsWith('/') && (refused || !QFileInfo::exists(scratch.filePath(root)))) {
+            const QString before = treeOf(scratch.path());
+            const Run worker(scratch.filePath(root), [] {});
             QVERIFY(worker.failures.size() == 1 && worker.progress.isEmpty());
             QCOMPARE(worker.failures.first().at(0).value<F>(), refused ? F::Refused : F::Missing);
-            QCOMPARE(treeOf(m_scratch.path()), before);
+            QCOMPARE(treeOf(scratch.path()), before);
         }
     }
 };
