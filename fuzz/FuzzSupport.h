@@ -1,12 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
 #include <QUrl>
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 
 namespace fuzz {
@@ -19,11 +14,10 @@ inline QByteArray bytes(const uint8_t *data, size_t size)
     return QByteArray(reinterpret_cast<const char *>(data), int(size));
 }
 
-// The input as a JSON text sequence: documents separated by the record separator 0x1E, the
-// first `count` of them read in turn as the loader reads its files.
-inline QList<QByteArray> documents(const QByteArray &input, int count)
+// The input as a JSON text sequence: documents separated by the record separator 0x1E.
+inline QList<QByteArray> documents(const uint8_t *data, size_t size)
 {
-    return input.split('\x1e').mid(0, count);
+    return bytes(data, size).split('\x1e').mid(0, 3);
 }
 
 // A broken promise of the code under test is a finding like a crash.

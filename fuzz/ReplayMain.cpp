@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
@@ -14,12 +14,11 @@ int main(int argc, char **argv)
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto &entry : std::filesystem::recursive_directory_iterator(argv[i])) {
-            if (!entry.is_regular_file())
-                continue;
             std::ifstream file(entry.path(), std::ios::binary);
-            const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
-            ++inputs;
+            const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+            inputs += entry.is_regular_file()
+                      && !LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()),
+                                                 bytes.size());
         }
     }
     std::printf("%d inputs replayed\n", inputs);

@@ -28,26 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ConfigDocuments::Kind chain[] = {ConfigDocuments::Kind::RecommendedApps,
                                            ConfigDocuments::Kind::Reasons,
                                            ConfigDocuments::Kind::ReasonTexts};
-    const QList<QByteArray> documents = fuzz::documents(fuzz::bytes(data, size), 3);
+    const QList<QByteArray> documents = fuzz::documents(data, size);
     for (int step = 0; step < documents.size(); ++step) {
         const std::optional<ConfigDocuments::Content> content
             = ConfigDocuments::readContent(documents.at(step), fuzz::language);
         if (!content || content->kind != chain[step])
             return 0;
-        switch (content->kind) {
-        case ConfigDocuments::Kind::RecommendedApps:
-            fuzz::require(content->apps.size() == content->icons.size());
-            for (const DownloadItem &icon : content->icons)
-                checkDownload(icon);
-            break;
-        case ConfigDocuments::Kind::ReasonTexts:
-            fuzz::require(ConfigDocuments::allCauseTexts(content->causeTexts).size()
-                          == content->causeTexts.size());
-            break;
-        case ConfigDocuments::Kind::Reasons:
-        case ConfigDocuments::Kind::Unknown:
-            break;
-        }
+        fuzz::require(content->apps.size() == content->icons.size());
+        for (const DownloadItem &icon : content->icons)
+            checkDownload(icon);
+        fuzz::require(ConfigDocuments::allCauseTexts(content->causeTexts).size()
+                      == content->causeTexts.size());
     }
     return 0;
 }

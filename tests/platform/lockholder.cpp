@@ -1,21 +1,14 @@
-// lockholder <key>: takes the named lock, prints "locked" and keeps it until stdin closes.
+// lockholder <key>: takes the named lock, prints "locked" or "busy" and keeps it until stdin closes.
 #include "NamedLock.h"
 
 #include <cstdio>
 
-int main(int argc, char **argv)
+int main(int, char **argv)
 {
-    if (argc != 2)
-        return 2;
     platform::NamedLock lock(argv[1]);
-    const platform::NamedLock::Result result = lock.tryAcquire();
-    if (result != platform::NamedLock::Result::Acquired) {
-        std::puts(result == platform::NamedLock::Result::AlreadyExists ? "busy" : "failed");
-        return 1;
-    }
-    std::puts("locked");
+    const bool locked = lock.tryAcquire() == platform::NamedLock::Result::Acquired;
+    std::puts(locked ? "locked" : "busy");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
+    while (locked && std::getchar() != EOF) {
     }
-    return 0;
 }
