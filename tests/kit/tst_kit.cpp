@@ -14,9 +14,11 @@
 
 namespace {
 
+const QString source = TestEnvironment::sourceDir();
+
 QString readAll(const QString &path)
 {
-    QFile file(TestEnvironment::sourceDir() + path);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
@@ -24,7 +26,7 @@ QStringList offeredLanguages()
 {
     QStringList codes;
     const QRegularExpression item("<item><property name=\"text\"><string notr=\"true\">(\\w+)<");
-    for (auto it = item.globalMatch(readAll("/src/wizard/Uninstall.ui")); it.hasNext();)
+    for (auto it = item.globalMatch(readAll(source + "/src/wizard/Uninstall.ui")); it.hasNext();)
         codes << it.next().captured(1);
     return codes;
 }
@@ -41,8 +43,7 @@ QString cutText(const QWidget *widget)
     for (const QWidget *up = widget->parentWidget(); up;
          up = up->isWindow() ? nullptr : up->parentWidget())
         shown &= QRect(widget->mapFrom(up, QPoint()), up->size());
-    if (shown == widget->rect() && needed.width() <= shown.width()
-        && needed.height() <= shown.height())
+    if (shown == widget->rect() && shown.size().expandedTo(needed) == shown.size())
         return {};
     return label ? label->text() : button ? button->text() : QString();
 }
@@ -66,17 +67,13 @@ private:
 void KitTest::initTestCase()
 {
     QVERIFY(offeredLanguages().contains("ur")); // the form is read
-    QStringList arguments{"-silent", "-no-obsolete", TestEnvironment::sourceDir() + "/src", "-ts"};
+    QStringList arguments{"-silent", "-no-obsolete", source + "/src", "-ts"};
     for (const QString &language : offeredLanguages()) {
-        const QString name = "/uninstall_" + language + ".ts";
-        QFile::copy(TestEnvironment::sourceDir() + "/kit/resources/translations" + name,
-                    m_merged.path() + name);
-        arguments << m_merged.path() + name;
+        arguments << m_merged.path() + "/uninstall_" + language + ".ts";
+        QFile::copy(source + "/kit/resources/translations/uninstall_" + language + ".ts",
+                    arguments.last());
     }
-    QProcess lupdate;
-    lupdate.start(LUPDATE, arguments);
-    QVERIFY(lupdate.waitForFinished(120000) && lupdate.exitCode() == 0);
-
+    QCOMPARE(QProcess::execute(LUPDATE, arguments), 0);
     QVERIFY(Framework::init(0, 0, nullptr));
     m_environment.writeProductIni({{"uninstallTest", "1"}});
     m_environment.installKitResources();
@@ -97,19 +94,17 @@ void KitTest::everyLanguage_data()
 void KitTest::everyLanguage()
 {
     QFETCH(QString, language);
-    QFile merged(m_merged.path() + "/uninstall_" + language + ".ts");
-    const QString catalogue = merged.open(QIODevice::ReadOnly) ? merged.readAll() : "";
+    const QString catalogue = readAll(m_merged.path() + "/uninstall_" + language + ".ts");
     const int gap = std::max(catalogue.indexOf("type=\"unfinished\""),
                              catalogue.indexOf("<translation></"));
     QVERIFY2(language == "en" || gap < 0,
              qPrintable(catalogue.mid(catalogue.lastIndexOf("<source>", gap), 99)));
-    QCOMPARE(readAll("/kit/resources/translations/uninstall_" + language + ".ts")
-                 .contains("<translation>RTL</translation>"),
+    const QString name = "/kit/resources/translations/uninstall_" + language + ".ts";
+    QCOMPARE(readAll(source + name).contains("<translation>RTL</translation>"),
              language == "ar" || language == "ur");
 
     // Each page in turn, the survey with both answer lines open, then the close dialog.
-    const ProductIni product = ProductIni::load(TestEnvironment::sourceDir()
-                                                + "/kit/product.ini.in");
+    const ProductIni product = ProductIni::load(source + "/kit/product.ini.in");
     QString family = product.value("Extend." + language, "fontFamily");
     family = family.isEmpty() ? product.value("Extend", "fontFamily") : family;
     if (!QFontDatabase().families().contains(family))
@@ -124,12 +119,9 @@ void KitTest::everyLanguage()
     const char *const leaveBy[] = {"btnContinue_1", "btnContinue_2", "btnContinue_3", "btnComplete"};
     QStringList cut;
     for (int page = 0; page < 6; ++page) {
-        if (page == 5) {
+        if (page == 5)
             dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        }
-        for (int pass = 0; pass < 3; ++pass) // a layout may ask for another once it has its width
-            QApplication::processEvents();
+        QTest::qWait(50); // a layout may ask for another once it has its width
         QWidget *shown = page == 5 ? &dialog : static_cast<QWidget *>(driver.window.get());
         for (const QWidget *widget : shown->findChildren<QWidget *>()) {
             if (widget->isVisibleTo(shown) && !cutText(widget).isEmpty())
