@@ -5,15 +5,11 @@
 #include <QTest>
 #include <QtCore>
 
-namespace {
-
-QByteArray contentOf(const QString &path)
+QByteArray WholeRun::contentOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-} // namespace
 
 void WholeRun::layOut(const QMap<QString, QString> &extend)
 {
@@ -101,7 +97,7 @@ ProductService::ProductService()
                                         {"/a.png", "recAppIcon/photo-editor"},
                                         {"/b.png", "recAppIcon/pdf-workshop"}};
     for (auto it = served.cbegin(); it != served.cend(); ++it) {
-        pictures.insert(it.key(), contentOf(kit + it.value() + ".png"));
+        pictures.insert(it.key(), WholeRun::contentOf(kit + it.value() + ".png"));
         setResponse(it.key(), answer(200, pictures.value(it.key()), "image/png"));
     }
     // '@' stands for this server's address.

@@ -42,6 +42,7 @@ public:
     }
     QStringList productFiles() const;
     QStringList autopilotLog() const;
+    static QByteArray contentOf(const QString &path);
     QByteArray standardError; // of the last finished run
 
 private:
