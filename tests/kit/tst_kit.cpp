@@ -14,9 +14,11 @@
 
 namespace {
 
+const QString source = TestEnvironment::sourceDir();
+
 QString readAll(const QString &path)
 {
-    QFile file(TestEnvironment::sourceDir() + path);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
@@ -24,7 +26,7 @@ QStringList offeredLanguages()
 {
     QStringList codes;
     const QRegularExpression item("<item><property name=\"text\"><string notr=\"true\">(\\w+)<");
-    for (auto it = item.globalMatch(readAll("/src/wizard/Uninstall.ui")); it.hasNext();)
+    for (auto it = item.globalMatch(readAll(source + "/src/wizard/Uninstall.ui")); it.hasNext();)
         codes << it.next().captured(1);
     return codes;
 }
@@ -33,7 +35,9 @@ QStringList offeredLanguages()
 QString cutText(const QWidget *widget)
 {
     const auto *label = qobject_cast<const QLabel *>(widget);
-    const auto *button = qobject_cast<const QAbstractButton *>(widget);
+    const QString text = widget->property("text").toString();
+    if ((!label && !qobject_cast<const QAbstractButton *>(widget)) || text.isEmpty())
+        return {};
     QSize needed = widget->sizeHint();
     if (label && label->wordWrap()) // the longest word on a line, then the lines it needs
         needed = QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()));
@@ -41,10 +45,9 @@ QString cutText(const QWidget *widget)
     for (const QWidget *up = widget->parentWidget(); up;
          up = up->isWindow() ? nullptr : up->parentWidget())
         shown &= QRect(widget->mapFrom(up, QPoint()), up->size());
-    if (shown == widget->rect() && needed.width() <= shown.width()
-        && needed.height() <= shown.height())
+    if (shown == widget->rect() && shown.size().expandedTo(needed) == shown.size())
         return {};
-    return label ? label->text() : button ? button->text() : QString();
+    return widget->objectName() + ": " + text;
 }
 
 } // namespace
@@ -53,95 +56,75 @@ class KitTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void everyLanguage_data();
-    void everyLanguage();
-
-private:
     TestEnvironment m_environment;
     QTemporaryDir m_merged; // each catalogue with the sources' texts merged in
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(offeredLanguages().contains("ur")); // the form is read
+        const QString translations = source + "/kit/resources/translations/.";
+        QCOMPARE(QProcess::execute("cp", {"-R", translations, m_merged.path()}), 0);
+        QStringList arguments{"-silent", "-no-obsolete", source + "/src", "-ts"};
+        for (const QString &language : offeredLanguages())
+            arguments << m_merged.path() + "/uninstall_" + language + ".ts";
+        QCOMPARE(QProcess::execute(LUPDATE, arguments), 0);
+        QVERIFY(Framework::init(0, 0, nullptr));
+        m_environment.writeProductIni({{"uninstallTest", "1"}});
+        m_environment.installKitResources();
+        const QString catalogues = m_environment.resourceRoot() + "/translations";
+        QCOMPARE(QProcess::execute("cp", {"-R", KIT_CATALOGUE_DIR "/.", catalogues}), 0);
+        LmResourceMgr::instance()->setCurrentSkin("default");
+    }
+
+    void everyLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : offeredLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyLanguage()
+    {
+        QFETCH(QString, language);
+        const QString catalogue = readAll(m_merged.path() + "/uninstall_" + language + ".ts");
+        const int gap = std::max(catalogue.indexOf("type=\"unfinished\""),
+                                 catalogue.indexOf("<translation></"));
+        QVERIFY2(language == "en" || gap < 0,
+                 qPrintable(catalogue.mid(catalogue.lastIndexOf("<source>", gap), 99)));
+
+        // Each page in turn, the survey with both answer lines open, then the close dialog.
+        const ProductIni product = ProductIni::load(source + "/kit/product.ini.in");
+        QString family = product.value("Extend." + language, "fontFamily");
+        family = family.isEmpty() ? product.value("Extend", "fontFamily") : family;
+        if (!QFontDatabase().families().contains(family))
+            QSKIP(qPrintable(family + " is not installed (scripts/install-deps)"));
+        QApplication::setFont(QFont(family, 10));
+        LmSettings::instance()->setCurrentLanguage(language);
+        LmResourceMgr::instance()->setCurrentLanguage(language);
+        WindowDriver driver;
+        driver.open();
+        const auto release = qScopeGuard([] { LmSingleInstance::release(); });
+        CheckCloseDlg dialog(driver.window.get());
+        QStringList cut;
+        for (int page = 0; page < 6; ++page) {
+            if (page == 5)
+                dialog.show();
+            QTest::qWait(50); // a layout may ask for another once it has its width
+            QWidget *shown = page == 5 ? &dialog : static_cast<QWidget *>(driver.window.get());
+            for (const QWidget *widget : shown->findChildren<QWidget *>())
+                cut << (widget->isVisibleTo(shown) ? cutText(widget) : QString());
+            const QByteArray leave = page < 3 ? "btnContinue_" + QByteArray::number(page + 1)
+                                              : QByteArray("btnComplete");
+            if (page < 4)
+                driver.child<QAbstractButton>(leave.data())->click();
+            for (int row = 4; page == 0 && row <= 5; ++row)
+                driver.reasonBox(row)->click();
+        }
+        cut.removeAll(QString());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+    }
 };
-
-void KitTest::initTestCase()
-{
-    QVERIFY(offeredLanguages().contains("ur")); // the form is read
-    QStringList arguments{"-silent", "-no-obsolete", TestEnvironment::sourceDir() + "/src", "-ts"};
-    for (const QString &language : offeredLanguages()) {
-        const QString name = "/uninstall_" + language + ".ts";
-        QFile::copy(TestEnvironment::sourceDir() + "/kit/resources/translations" + name,
-                    m_merged.path() + name);
-        arguments << m_merged.path() + name;
-    }
-    QProcess lupdate;
-    lupdate.start(LUPDATE, arguments);
-    QVERIFY(lupdate.waitForFinished(120000) && lupdate.exitCode() == 0);
-
-    QVERIFY(Framework::init(0, 0, nullptr));
-    m_environment.writeProductIni({{"uninstallTest", "1"}});
-    m_environment.installKitResources();
-    const QDir catalogues(KIT_CATALOGUE_DIR);
-    for (const QString &name : catalogues.entryList({"*.qm"}))
-        QFile::copy(catalogues.filePath(name),
-                    m_environment.resourceRoot() + "/translations/" + name);
-    LmResourceMgr::instance()->setCurrentSkin("default");
-}
-
-void KitTest::everyLanguage_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const QString &language : offeredLanguages())
-        QTest::newRow(qPrintable(language)) << language;
-}
-
-void KitTest::everyLanguage()
-{
-    QFETCH(QString, language);
-    QFile merged(m_merged.path() + "/uninstall_" + language + ".ts");
-    const QString catalogue = merged.open(QIODevice::ReadOnly) ? merged.readAll() : "";
-    const int gap = std::max(catalogue.indexOf("type=\"unfinished\""),
-                             catalogue.indexOf("<translation></"));
-    QVERIFY2(language == "en" || gap < 0,
-             qPrintable(catalogue.mid(catalogue.lastIndexOf("<source>", gap), 99)));
-    QCOMPARE(readAll("/kit/resources/translations/uninstall_" + language + ".ts")
-                 .contains("<translation>RTL</translation>"),
-             language == "ar" || language == "ur");
-
-    // Each page in turn, the survey with both answer lines open, then the close dialog.
-    const ProductIni product = ProductIni::load(TestEnvironment::sourceDir()
-                                                + "/kit/product.ini.in");
-    QString family = product.value("Extend." + language, "fontFamily");
-    family = family.isEmpty() ? product.value("Extend", "fontFamily") : family;
-    if (!QFontDatabase().families().contains(family))
-        QSKIP(qPrintable(family + " is not installed (scripts/install-deps)"));
-    QApplication::setFont(QFont(family, 10));
-    LmSettings::instance()->setCurrentLanguage(language);
-    LmResourceMgr::instance()->setCurrentLanguage(language);
-    WindowDriver driver;
-    driver.open();
-    const auto release = qScopeGuard([] { LmSingleInstance::release(); });
-    CheckCloseDlg dialog(driver.window.get());
-    const char *const leaveBy[] = {"btnContinue_1", "btnContinue_2", "btnContinue_3", "btnComplete"};
-    QStringList cut;
-    for (int page = 0; page < 6; ++page) {
-        if (page == 5) {
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        }
-        for (int pass = 0; pass < 3; ++pass) // a layout may ask for another once it has its width
-            QApplication::processEvents();
-        QWidget *shown = page == 5 ? &dialog : static_cast<QWidget *>(driver.window.get());
-        for (const QWidget *widget : shown->findChildren<QWidget *>()) {
-            if (widget->isVisibleTo(shown) && !cutText(widget).isEmpty())
-                cut << QString::number(page) + ' ' + widget->objectName() + ": " + cutText(widget);
-        }
-        if (page < 4)
-            QTest::mouseClick(driver.child<QAbstractButton>(leaveBy[page]), Qt::LeftButton);
-        for (int row = 4; page == 0 && row <= 5; ++row)
-            QTest::mouseClick(driver.reasonBox(row), Qt::LeftButton);
-    }
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
-}
 
 QTEST_MAIN(KitTest)
 #include "tst_kit.moc"

@@ -5,18 +5,7 @@
 // sleep:MS, file:PATH (until it exists), halfway:NAME (dies once that progress bar is part-way).
 #include "VisibleWidget.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QDesktopServices>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QGenericPlugin>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QStackedWidget>
-#include <QTimer>
-#include <QWindow>
+#include <QtWidgets>
 
 #include <cstdlib>
 
@@ -26,20 +15,17 @@ class Autopilot : public QObject
 
 public:
     Autopilot()
-        : m_steps(
-            qEnvironmentVariable("UNINSTALL_AUTOPILOT").split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        , m_log(qEnvironmentVariable("UNINSTALL_AUTOPILOT_LOG"))
     {
         m_log.open(QIODevice::WriteOnly | QIODevice::Append);
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+        QDesktopServices::setUrlHandler("http", this, "openUrl");
+        QDesktopServices::setUrlHandler("https", this, "openUrl");
         connect(&m_timer, &QTimer::timeout, this, &Autopilot::tick);
         m_timer.start(20);
         m_clock.start();
     }
 
 public slots:
-    void openUrl(const QUrl &url) { record(QStringLiteral("url ") + url.toString()); }
+    void openUrl(const QUrl &url) { record("url " + url.toString()); }
 
 private:
     void record(const QString &line)
@@ -50,65 +36,54 @@ private:
 
     void tick()
     {
-        if (m_steps.isEmpty())
+        if (m_steps.isEmpty()
+            || !perform(m_steps.first().section(':', 0, 0), m_steps.first().section(':', 1)))
             return;
-        const QString step = m_steps.first();
-        if (!perform(step.section(QLatin1Char(':'), 0, 0), step.section(QLatin1Char(':'), 1)))
-            return;
-        record(QStringLiteral("done ") + m_steps.takeFirst());
+        record("done " + m_steps.takeFirst());
         m_clock.restart();
         if (m_steps.isEmpty())
-            record(QStringLiteral("finished"));
+            record("finished");
     }
 
     bool perform(const QString &verb, const QString &argument)
     {
-        const QString name = argument.section(QLatin1Char('='), 0, 0);
-        const QString value = argument.section(QLatin1Char('='), 1);
-        QWidget *widget = findVisibleWidget(name);
-        if (verb == QLatin1String("sleep"))
+        QWidget *widget = findVisibleWidget(argument.section('=', 0, 0));
+        if (verb == "sleep")
             return m_clock.elapsed() >= argument.toInt();
-        if (verb == QLatin1String("file"))
+        if (verb == "file")
             return QFileInfo::exists(argument);
-        if (verb == QLatin1String("clicks")) {
-            if (auto *button = qobject_cast<QAbstractButton *>(widget))
-                button->click();
-            return widget == nullptr;
-        }
-        if (verb == QLatin1String("page")) {
-            auto *pages = qobject_cast<QStackedWidget *>(
-                findVisibleWidget(QStringLiteral("processPage")));
+        if (verb == "page") {
+            auto *pages = qobject_cast<QStackedWidget *>(findVisibleWidget("processPage"));
             return pages && pages->currentIndex() == argument.toInt();
         }
-        if (verb == QLatin1String("reason")) {
-            widget = findVisibleWidget(QStringLiteral("frameOption_") + argument);
-            widget = widget ? widget->findChild<QCheckBox *>() : nullptr;
+        if (verb == "reason" && (widget = findVisibleWidget("frameOption_" + argument)))
+            widget = widget->findChild<QCheckBox *>();
+        auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (verb == "clicks") {
+            if (button)
+                button->click();
+            return !widget;
         }
         if (!widget || !widget->isVisible() || !widget->isEnabled())
             return false;
-        if (verb == QLatin1String("halfway")) {
-            auto *bar = qobject_cast<QProgressBar *>(widget);
+        if (auto *bar = qobject_cast<QProgressBar *>(widget); verb == "halfway") {
             if (bar && bar->value() > 0 && bar->value() < bar->maximum())
                 std::_Exit(9);
             return false;
         }
-        if (auto *button = qobject_cast<QAbstractButton *>(widget);
-            button && (verb == QLatin1String("click") || verb == QLatin1String("reason")))
+        if (button && (verb == "click" || verb == "reason"))
             button->click();
-        else if (auto *line = qobject_cast<QLineEdit *>(widget);
-                 line && verb == QLatin1String("type"))
-            line->setText(value);
-        else if (verb == QLatin1String("closewindow"))
+        else if (auto *line = qobject_cast<QLineEdit *>(widget); line && verb == "type")
+            line->setText(argument.section('=', 1));
+        else if (verb == "closewindow")
             widget->window()->windowHandle()->close();
-        else if (verb == QLatin1String("shot"))
-            return widget->window()->grab().save(value);
-        else if (verb != QLatin1String("wait"))
-            record(QStringLiteral("unknown step ") + verb);
+        else if (verb == "shot")
+            return widget->window()->grab().save(argument.section('=', 1));
         return true;
     }
 
-    QStringList m_steps;
-    QFile m_log;
+    QStringList m_steps = qEnvironmentVariable("UNINSTALL_AUTOPILOT").split(';', Qt::SkipEmptyParts);
+    QFile m_log{qEnvironmentVariable("UNINSTALL_AUTOPILOT_LOG")};
     QTimer m_timer;
     QElapsedTimer m_clock;
 };
@@ -122,8 +97,7 @@ public:
     // The application deletes what its generic plugins create.
     QObject *create(const QString &key, const QString &) override
     {
-        return key.compare(QLatin1String("autopilot"), Qt::CaseInsensitive) == 0 ? new Autopilot
-                                                                                 : nullptr;
+        return key.compare("autopilot", Qt::CaseInsensitive) == 0 ? new Autopilot : nullptr;
     }
 };
 
