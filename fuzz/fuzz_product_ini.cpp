@@ -1,6 +1,6 @@
 // product.ini as the host layer reads it.
 #include "FuzzSupport.h"
-#include "ProductIni.h"
+#include "host/ProductIni.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -2,7 +2,7 @@
 // uninstall wizard finds the product running. It runs until it is ended from outside.
 //
 // Usage: demo_product [product name]   (the name defaults to the sample product's)
-#include "NamedLock.h"
+#include "platform/NamedLock.h"
 
 #include <chrono>
 #include <cstdio>

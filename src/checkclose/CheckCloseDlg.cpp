@@ -1,10 +1,10 @@
 #include "checkclose/CheckCloseDlg.h"
 #include "ui_CheckCloseDlg.h"
 
-#include "LmProductInfo.h"
-#include "ProcessControl.h"
-#include "ProcessEnvironment.h"
-#include "Utility.h"
+#include "host/LmProductInfo.h"
+#include "host/Utility.h"
+#include "platform/ProcessControl.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <QCoreApplication>
 

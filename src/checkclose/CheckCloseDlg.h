@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LmMainWindowBase.h"
+#include "host/LmMainWindowBase.h"
 
 namespace Ui {
 class CheckCloseDlg;

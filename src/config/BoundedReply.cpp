@@ -1,4 +1,4 @@
-#include "BoundedReply.h"
+#include "config/BoundedReply.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RequestPolicy.h"
+#include "config/RequestPolicy.h"
 
 #include <QByteArray>
 #include <QList>

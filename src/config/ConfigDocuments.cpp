@@ -1,6 +1,6 @@
-#include "ConfigDocuments.h"
+#include "config/ConfigDocuments.h"
 
-#include "Utility.h"
+#include "host/Utility.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DownloadItem.h"
-#include "RecApp.h"
+#include "config/DownloadItem.h"
+#include "config/RecApp.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

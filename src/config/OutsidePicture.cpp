@@ -1,6 +1,6 @@
-#include "OutsidePicture.h"
+#include "config/OutsidePicture.h"
 
-#include "Utility.h"
+#include "host/Utility.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "RecApp.h"
+#include "config/RecApp.h"
 
 void registerConfigMetaTypes()
 {

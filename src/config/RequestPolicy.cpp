@@ -1,6 +1,6 @@
-#include "RequestPolicy.h"
+#include "config/RequestPolicy.h"
 
-#include "LmProductInfo.h"
+#include "host/LmProductInfo.h"
 
 #include <QNetworkReply>
 

@@ -1,16 +1,16 @@
-#include "UninstallProfile.h"
+#include "config/UninstallProfile.h"
 
-#include "BoundedReply.h"
-#include "ConfigDocuments.h"
-#include "DataDirectory.h"
-#include "Framework.h"
-#include "LmProductInfo.h"
-#include "LmResourceMgr.h"
-#include "LmSettings.h"
-#include "OutsidePicture.h"
-#include "ProcessEnvironment.h"
-#include "UrlHandler.h"
-#include "Utility.h"
+#include "config/BoundedReply.h"
+#include "config/ConfigDocuments.h"
+#include "config/OutsidePicture.h"
+#include "config/UrlHandler.h"
+#include "host/DataDirectory.h"
+#include "host/Framework.h"
+#include "host/LmProductInfo.h"
+#include "host/LmResourceMgr.h"
+#include "host/LmSettings.h"
+#include "host/Utility.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <QCryptographicHash>
 #include <QDir>

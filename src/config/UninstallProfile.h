@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ConfigDocuments.h"
-#include "RecApp.h"
-#include "RequestPolicy.h"
+#include "config/ConfigDocuments.h"
+#include "config/RecApp.h"
+#include "config/RequestPolicy.h"
 
 #include <QByteArray>
 #include <QObject>

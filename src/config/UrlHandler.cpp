@@ -1,12 +1,12 @@
-#include "UrlHandler.h"
+#include "config/UrlHandler.h"
 
-#include "BoundedReply.h"
-#include "DataDirectory.h"
-#include "Framework.h"
-#include "LmProductInfo.h"
-#include "LmSettings.h"
-#include "OutsidePicture.h"
-#include "Utility.h"
+#include "config/BoundedReply.h"
+#include "config/OutsidePicture.h"
+#include "host/DataDirectory.h"
+#include "host/Framework.h"
+#include "host/LmProductInfo.h"
+#include "host/LmSettings.h"
+#include "host/Utility.h"
 
 #include <QDir>
 #include <QNetworkAccessManager>

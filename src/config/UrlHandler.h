@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ConfigDocuments.h"
-#include "DownloadItem.h"
-#include "RecApp.h"
-#include "RequestPolicy.h"
+#include "config/ConfigDocuments.h"
+#include "config/DownloadItem.h"
+#include "config/RecApp.h"
+#include "config/RequestPolicy.h"
 
 #include <QByteArray>
 #include <QList>
@@ -36,7 +36,6 @@ public:
     // Tests shorten them; a handler reads them when it is constructed.
     static void setTransferTimeout(int milliseconds);
     static void setDeadline(int milliseconds);
-
 
 signals:
     void LoadResError();

@@ -1,9 +1,9 @@
 #include "entry/UninstallSingleInstance.h"
 
-#include "LmProductInfo.h"
-#include "LockName.h"
-#include "NamedLock.h"
-#include "WindowActivation.h"
+#include "host/LmProductInfo.h"
+#include "platform/LockName.h"
+#include "platform/NamedLock.h"
+#include "platform/WindowActivation.h"
 
 #include <QSharedMemory>
 #include <QWidget>

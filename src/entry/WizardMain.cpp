@@ -1,15 +1,15 @@
 #include "entry/WizardMain.h"
 
-#include "DataDirectory.h"
-#include "Framework.h"
-#include "LMGA.h"
-#include "LmProductInfo.h"
-#include "LmResourceMgr.h"
-#include "LmSettings.h"
-#include "LmSingleInstance.h"
-#include "Utility.h"
 #include "config/UninstallProfile.h"
 #include "entry/UninstallSingleInstance.h"
+#include "host/DataDirectory.h"
+#include "host/Framework.h"
+#include "host/LMGA.h"
+#include "host/LmProductInfo.h"
+#include "host/LmResourceMgr.h"
+#include "host/LmSettings.h"
+#include "host/LmSingleInstance.h"
+#include "host/Utility.h"
 #include "wizard/Uninstall.h"
 
 #include <QApplication>

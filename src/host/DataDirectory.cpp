@@ -1,7 +1,7 @@
-#include "DataDirectory.h"
+#include "host/DataDirectory.h"
 
-#include "LmProductInfo.h"
-#include "ProcessEnvironment.h"
+#include "host/LmProductInfo.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <QStandardPaths>
 

@@ -1,7 +1,7 @@
-#include "Framework.h"
+#include "host/Framework.h"
 
-#include "LmProductInfo.h"
-#include "ProcessEnvironment.h"
+#include "host/LmProductInfo.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -1,7 +1,7 @@
-#include "LMGA.h"
+#include "host/LMGA.h"
 
-#include "DataDirectory.h"
-#include "RotatingFile.h"
+#include "host/DataDirectory.h"
+#include "host/RotatingFile.h"
 
 #include <QDateTime>
 #include <QJsonDocument>

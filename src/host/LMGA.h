@@ -21,7 +21,6 @@ public:
               const QString &label,
               int value);
 
-
 private:
     LMGA() = default;
     QMutex m_mutex;

@@ -1,6 +1,6 @@
-#include "LmInstallInfo.h"
+#include "host/LmInstallInfo.h"
 
-#include "LmSettings.h"
+#include "host/LmSettings.h"
 
 void LmInstallInfo::deregisterInstall()
 {

@@ -1,4 +1,4 @@
-#include "LmMainWindowBase.h"
+#include "host/LmMainWindowBase.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "LmProductCommonInfo.h"
+#include "host/LmProductCommonInfo.h"
 
-#include "LmSettings.h"
+#include "host/LmSettings.h"
 
 // The settings file belongs to one product already, so the id selects nothing further.
 LmProductCommonInfo *LmProductCommonInfo::instance()

@@ -1,6 +1,6 @@
-#include "LmProductInfo.h"
+#include "host/LmProductInfo.h"
 
-#include "ProcessEnvironment.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <QCoreApplication>
 #include <QDir>

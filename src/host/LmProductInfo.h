@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProductIni.h"
+#include "host/ProductIni.h"
 
 #include <QString>
 

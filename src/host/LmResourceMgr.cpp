@@ -1,7 +1,7 @@
-#include "LmResourceMgr.h"
+#include "host/LmResourceMgr.h"
 
-#include "LmProductInfo.h"
-#include "Utility.h"
+#include "host/LmProductInfo.h"
+#include "host/Utility.h"
 
 #include <QApplication>
 #include <QDir>

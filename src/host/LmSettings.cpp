@@ -1,6 +1,6 @@
-#include "LmSettings.h"
+#include "host/LmSettings.h"
 
-#include "LmProductInfo.h"
+#include "host/LmProductInfo.h"
 
 #include <QSettings>
 

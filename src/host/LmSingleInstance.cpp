@@ -1,7 +1,7 @@
-#include "LmSingleInstance.h"
+#include "host/LmSingleInstance.h"
 
-#include "LmProductInfo.h"
-#include "NamedLock.h"
+#include "host/LmProductInfo.h"
+#include "platform/NamedLock.h"
 
 namespace {
 

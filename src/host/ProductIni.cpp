@@ -1,4 +1,4 @@
-#include "ProductIni.h"
+#include "host/ProductIni.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "RotatingFile.h"
+#include "host/RotatingFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "Utility.h"
+#include "host/Utility.h"
 
-#include "RotatingFile.h"
+#include "host/RotatingFile.h"
 
 #include <QDateTime>
 #include <QMutex>

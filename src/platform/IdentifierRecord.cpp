@@ -1,4 +1,4 @@
-#include "IdentifierRecord.h"
+#include "platform/IdentifierRecord.h"
 
 #include <cstdio>
 #include <cstring>

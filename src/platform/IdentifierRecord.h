@@ -2,8 +2,8 @@
 // it against the real registry.
 #pragma once
 
-#include "UserRegistry.h"
-#include "Uuid.h"
+#include "platform/UserRegistry.h"
+#include "platform/Uuid.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "NamedLock.h"
+#include "platform/NamedLock.h"
 
-#include "LockName.h"
+#include "platform/LockName.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "NamedLock.h"
+#include "platform/NamedLock.h"
 
-#include "LockName.h"
-#include "WideString_win.h"
+#include "platform/LockName.h"
+#include "platform/WideString_win.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "ProcessControl.h"
+#include "platform/ProcessControl.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "ProcessControl.h"
+#include "platform/ProcessControl.h"
 
-#include "WideString_win.h"
+#include "platform/WideString_win.h"
 
 #include <windows.h>
 

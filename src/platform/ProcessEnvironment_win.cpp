@@ -1,6 +1,6 @@
-#include "ProcessEnvironment.h"
+#include "platform/ProcessEnvironment.h"
 
-#include "WideString_win.h"
+#include "platform/WideString_win.h"
 
 #include <windows.h>
 

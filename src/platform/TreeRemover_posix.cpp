@@ -1,4 +1,4 @@
-#include "TreeRemover.h"
+#include "platform/TreeRemover.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
-#include "TreeRemover.h"
+#include "platform/TreeRemover.h"
 
-#include "WideString_win.h"
+#include "platform/WideString_win.h"
 
 #include <userenv.h>
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "UserRegistry.h"
+#include "platform/UserRegistry.h"
 
 #include <algorithm>
 #include <cctype>

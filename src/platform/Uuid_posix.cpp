@@ -1,4 +1,4 @@
-#include "Uuid.h"
+#include "platform/Uuid.h"
 
 #include <random>
 

@@ -1,4 +1,4 @@
-#include "Uuid.h"
+#include "platform/Uuid.h"
 
 #include <rpc.h>
 #include <windows.h>

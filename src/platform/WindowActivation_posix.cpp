@@ -1,4 +1,4 @@
-#include "WindowActivation.h"
+#include "platform/WindowActivation.h"
 
 #ifdef UNINSTALL_HAVE_XCB
 #include <xcb/xcb.h>

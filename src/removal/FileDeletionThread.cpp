@@ -1,10 +1,10 @@
-#include "FileDeletionThread.h"
+#include "removal/FileDeletionThread.h"
 
-#include "LMGA.h"
-#include "LmProductInfo.h"
-#include "LmSettings.h"
-#include "TreeRemover.h"
-#include "Utility.h"
+#include "host/LMGA.h"
+#include "host/LmProductInfo.h"
+#include "host/LmSettings.h"
+#include "host/Utility.h"
+#include "platform/TreeRemover.h"
 
 #include <QFileInfo>
 

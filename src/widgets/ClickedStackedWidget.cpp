@@ -1,9 +1,9 @@
 #include "widgets/ClickedStackedWidget.h"
 #include "ui_ClickedStackedWidget.h"
 
-#include "DataDirectory.h"
-#include "LmResourceMgr.h"
-#include "Utility.h"
+#include "host/DataDirectory.h"
+#include "host/LmResourceMgr.h"
+#include "host/Utility.h"
 #include "widgets/RecFrame.h"
 
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "widgets/RecFrame.h"
 #include "ui_RecFrame.h"
 
-#include "LMGA.h"
-#include "LmProductInfo.h"
-#include "LmResourceMgr.h"
-#include "Utility.h"
+#include "host/LMGA.h"
+#include "host/LmProductInfo.h"
+#include "host/LmResourceMgr.h"
+#include "host/Utility.h"
 
 #include <QDesktopServices>
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LmMainWindowBase.h"
 #include "config/RecApp.h"
+#include "host/LmMainWindowBase.h"
 
 #include <QDir>
 #include <QMap>

@@ -1,7 +1,7 @@
 // The identifier of the user's installation that every feedback report carries.
 #pragma once
 
-#include "IdentifierRecord.h"
+#include "platform/IdentifierRecord.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
 // The document rules, and the remote resources against loopback servers that misbehave.
-#include "DataDirectory.h"
 #include "HttpTestServer.h"
 #include "SelfSignedCertificate.h"
+#include "host/DataDirectory.h"
 
-#include "Framework.h"
-#include "LmSettings.h"
 #include "config/ConfigDocuments.h"
 #include "config/UninstallProfile.h"
 #include "config/UrlHandler.h"
+#include "host/Framework.h"
+#include "host/LmSettings.h"
 
 #include <QSslConfiguration>
 #include <QtTest>

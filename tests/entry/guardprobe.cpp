@@ -1,9 +1,9 @@
 // guardprobe <product.ini> [--late]: starts the framework as the wizard does ("init=0" when it
 // cannot), asks the wizard guard whether it may run and prints "runnable=1" or "runnable=0". A
 // runnable probe publishes a window ("published=<handle>") unless --late, and runs until killed.
-#include "Framework.h"
-#include "LmProductInfo.h"
 #include "entry/UninstallSingleInstance.h"
+#include "host/Framework.h"
+#include "host/LmProductInfo.h"
 
 #include <QApplication>
 #include <QWidget>

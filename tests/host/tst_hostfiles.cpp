@@ -1,9 +1,9 @@
 // The host's files: product.ini as the installer writes it, the log and the usage file.
-#include "DataDirectory.h"
-#include "LMGA.h"
-#include "ProductIni.h"
 #include "TestEnvironment.h"
-#include "Utility.h"
+#include "host/DataDirectory.h"
+#include "host/LMGA.h"
+#include "host/ProductIni.h"
+#include "host/Utility.h"
 
 #include <QtTest>
 

@@ -1,13 +1,13 @@
 // Every language of the window's language box: a finished catalogue of every text the sources
 // hand to translators, and every text of every page and of the close dialog whole in its widget.
-#include "Framework.h"
-#include "LmResourceMgr.h"
-#include "LmSettings.h"
-#include "LmSingleInstance.h"
-#include "ProductIni.h"
 #include "TestEnvironment.h"
 #include "WindowDriver.h"
 #include "checkclose/CheckCloseDlg.h"
+#include "host/Framework.h"
+#include "host/LmResourceMgr.h"
+#include "host/LmSettings.h"
+#include "host/LmSingleInstance.h"
+#include "host/ProductIni.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -1,10 +1,10 @@
 // The Windows backend across real processes, in the registry and on the file system, without Qt
 // so that Wine runs it. Names carry the runner's id, so that nothing else on the machine matches.
-#include "IdentifierRecord.h"
-#include "NamedLock.h"
-#include "ProcessControl.h"
-#include "TreeRemover.h"
-#include "WideString_win.h"
+#include "platform/IdentifierRecord.h"
+#include "platform/NamedLock.h"
+#include "platform/ProcessControl.h"
+#include "platform/TreeRemover.h"
+#include "platform/WideString_win.h"
 
 #include <windows.h>
 

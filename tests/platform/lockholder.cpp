@@ -1,5 +1,5 @@
 // lockholder <key>: takes the named lock, prints "locked" or "busy" and keeps it until stdin closes.
-#include "NamedLock.h"
+#include "platform/NamedLock.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // The named lock and ending processes by name, across real processes: lockholder and copies of
 // it under the names to match. Names carry this test's process id, so nothing else matches.
-#include "NamedLock.h"
-#include "ProcessControl.h"
 #include "TestEnvironment.h"
+#include "platform/NamedLock.h"
+#include "platform/ProcessControl.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "LmSettings.h"
 #include "TestEnvironment.h"
-#include "TreeRemover.h"
+#include "host/LmSettings.h"
+#include "platform/TreeRemover.h"
 #include "removal/FileDeletionThread.h"
 
 #include <QtTest>

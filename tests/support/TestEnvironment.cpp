@@ -1,9 +1,9 @@
 #include "TestEnvironment.h"
-#include "DataDirectory.h"
+#include "host/DataDirectory.h"
 
-#include "LMGA.h"
-#include "LmProductInfo.h"
-#include "Utility.h"
+#include "host/LMGA.h"
+#include "host/LmProductInfo.h"
+#include "host/Utility.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,11 +1,11 @@
 // The wizard window driven by keyboard, in test mode (else it would remove the test's directory).
-#include "DataDirectory.h"
-#include "Framework.h"
-#include "LmSingleInstance.h"
 #include "TestEnvironment.h"
 #include "UrlRecorder.h"
 #include "WindowDriver.h"
 #include "config/UninstallProfile.h"
+#include "host/DataDirectory.h"
+#include "host/Framework.h"
+#include "host/LmSingleInstance.h"
 
 #include <QtTest>
 #include <QtWidgets>
