@@ -110,10 +110,19 @@ private slots:
         for (int page = 0; page < 6; ++page) {
             if (page == 5)
                 dialog.show();
-            QTest::qWait(50); // a layout may ask for another once it has its width
             QWidget *shown = page == 5 ? &dialog : static_cast<QWidget *>(driver.window.get());
-            for (const QWidget *widget : shown->findChildren<QWidget *>())
-                cut << (widget->isVisibleTo(shown) ? cutText(widget) : QString());
+            QStringList cutHere;
+            // Layouts settle over several passes (a label's height follows its width): wait.
+            (void) QTest::qWaitFor(
+                [&] {
+                    cutHere.clear();
+                    for (const QWidget *widget : shown->findChildren<QWidget *>())
+                        cutHere << (widget->isVisibleTo(shown) ? cutText(widget) : QString());
+                    cutHere.removeAll(QString());
+                    return cutHere.isEmpty();
+                },
+                3000);
+            cut << cutHere;
             const QByteArray leave = page < 3 ? "btnContinue_" + QByteArray::number(page + 1)
                                               : QByteArray("btnComplete");
             if (page < 4)
@@ -121,7 +130,6 @@ private slots:
             for (int row = 4; page == 0 && row <= 5; ++row)
                 driver.reasonBox(row)->click();
         }
-        cut.removeAll(QString());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
     }
 };
