@@ -74,18 +74,23 @@ QNetworkAccessManager *UrlHandler::manager()
 void UrlHandler::requestDocument(const QString &address, ConfigDocuments::Kind kind)
 {
     m_expectedKind = kind;
+    request(address, BoundedReply::documentBytes, &UrlHandler::documentFinished);
+}
+
+void UrlHandler::request(const QString &address,
+                         qint64 maxBytes,
+                         void (UrlHandler::*handler)(BoundedReply *))
+{
     BoundedReply *reply = BoundedReply::get(manager(),
                                             address,
-                                            {m_transferTimeoutMs,
-                                             m_deadlineMs,
-                                             BoundedReply::documentBytes},
+                                            {m_transferTimeoutMs, m_deadlineMs, maxBytes},
                                             m_requestPolicy);
     reply->setParent(this);
     connect(
         reply,
         &BoundedReply::finished,
         this,
-        [this, reply] { documentFinished(reply); },
+        [this, reply, handler] { (this->*handler)(reply); },
         Qt::QueuedConnection);
 }
 
@@ -207,19 +212,7 @@ void UrlHandler::imageDownload()
         return;
     const DownloadItem item = m_downloads.takeFirst();
     m_currentFileName = item.fileName;
-    BoundedReply *reply = BoundedReply::get(manager(),
-                                            item.url.toString(),
-                                            {m_transferTimeoutMs,
-                                             m_deadlineMs,
-                                             BoundedReply::imageBytes},
-                                            m_requestPolicy);
-    reply->setParent(this);
-    connect(
-        reply,
-        &BoundedReply::finished,
-        this,
-        [this, reply] { downloadFinished(reply); },
-        Qt::QueuedConnection);
+    request(item.url.toString(), BoundedReply::imageBytes, &UrlHandler::downloadFinished);
 }
 
 void UrlHandler::downloadFinished(BoundedReply *reply)

@@ -58,6 +58,10 @@ private:
     void takeReasons(const ConfigDocuments::Content &content);
     void takeReasonTexts(const ConfigDocuments::Content &content);
     void requestDocument(const QString &address, ConfigDocuments::Kind kind);
+    // Sends a bounded GET whose answer goes to handler, queued.
+    void request(const QString &address,
+                 qint64 maxBytes,
+                 void (UrlHandler::*handler)(BoundedReply *));
     // Each document's answer; the one for the recommended apps goes on to the pictures.
     void documentFinished(BoundedReply *reply);
     void downloadFinished(BoundedReply *reply);
