@@ -19,6 +19,11 @@ void TreeRemover::setBeforeEnterHook(std::function<void(const std::string &)> ho
     hookSlot() = std::move(hook);
 }
 
+bool TreeRemover::hasBeforeEnterHook()
+{
+    return bool(hookSlot());
+}
+
 void TreeRemover::beforeEnter(const std::string &relativePath)
 {
     if (hookSlot())

@@ -27,7 +27,8 @@ const char libraryFileName[] = "libuninstall.so";
 
 platform::EntryAction ruleFor(const platform::TreeEntry &entry)
 {
-    if (entry.hidden || entry.relativePath.find("unins000") != std::string::npos)
+    // No link is entered, so a path below the root holds the word exactly when one name does.
+    if (entry.hidden || entry.name.find("unins000") != std::string::npos)
         return platform::EntryAction::Skip;
     if (!entry.directory && entry.name.find(".dll") != std::string::npos)
         return platform::EntryAction::Keep;
@@ -45,6 +46,23 @@ bool isSameOrAbove(const QString &folder, const QString &path)
     return path.compare(folder, pathCase) == 0
            || path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'),
                               pathCase);
+}
+
+// A wrong installation directory must never take the disk, the system or anyone's files with it.
+bool isRefused(const platform::TreeRemover &root, const QString &recordedInstallPath)
+{
+    const QString path = QDir::fromNativeSeparators(QString::fromStdString(root.path()));
+    const QString ownHome = canonicalOrClean(QDir::homePath());
+    if (platform::isSystemFolder(root.path(), QDir::toNativeSeparators(ownHome).toStdString()))
+        return true;
+    if (!recordedInstallPath.isEmpty() && !root.isSameFolder(recordedInstallPath.toStdString()))
+        return true;
+    std::vector<std::string> homes = platform::accountHomes();
+    homes.push_back(ownHome.toStdString());
+    return std::any_of(homes.begin(), homes.end(), [&](const std::string &home) {
+        return root.isSameFolder(home)
+               || isSameOrAbove(path, canonicalOrClean(QString::fromStdString(home)));
+    });
 }
 
 } // namespace
@@ -75,21 +93,19 @@ int FileDeletionThread::leftBehindCount() const
 
 void FileDeletionThread::run()
 {
-    const QDir root = m_rootDir;
     Log("debug", 1, QStringLiteral("FileDeletionThread start!"));
-    const QString canonical = QFileInfo(root.absolutePath()).canonicalFilePath();
-    if (isRefusedRoot(root, m_recordedInstallPath)) {
-        Log("error", 1, QStringLiteral("FileDeletionThread refused root: ") + root.absolutePath());
-        emit cannotStart(StartFailure::Refused);
-        return;
-    }
-    m_remover = platform::TreeRemover::open(canonical.toStdString());
+    StartFailure failure = StartFailure::Missing;
+    m_remover = openRoot(m_rootDir, m_recordedInstallPath, failure);
     if (!m_remover) {
-        Log("error", 1, QStringLiteral("FileDeletionThread missing root: ") + root.absolutePath());
-        emit cannotStart(StartFailure::Missing);
+        Log("error",
+            1,
+            (failure == StartFailure::Refused ? QStringLiteral("FileDeletionThread refused root: ")
+                                              : QStringLiteral("FileDeletionThread missing root: "))
+                + m_rootDir.absolutePath());
+        emit cannotStart(failure);
         return;
     }
-    collectFilesAndDirectories(root);
+    collectFilesAndDirectories(m_rootDir);
     deleteFilesAndDirectories();
     m_remover.reset();
     Log("debug", 1, QStringLiteral("deleteFilesAndDirectories complete!"));
@@ -101,26 +117,26 @@ void FileDeletionThread::run()
                            0);
 }
 
-// A wrong installation directory must never take the disk, the system or anyone's files with it.
+// The root is opened once, without following a link in any component, and judged by that handle.
+std::unique_ptr<platform::TreeRemover> FileDeletionThread::openRoot(const QDir &root,
+                                                                    const QString &recorded,
+                                                                    StartFailure &failure)
+{
+    const QString path = QDir::toNativeSeparators(QDir::cleanPath(root.absolutePath()));
+    platform::TreeRemover::OpenFailure why = platform::TreeRemover::OpenFailure::None;
+    std::unique_ptr<platform::TreeRemover> remover = platform::TreeRemover::open(path.toStdString(),
+                                                                                 &why);
+    failure = why == platform::TreeRemover::OpenFailure::Missing ? StartFailure::Missing
+                                                                 : StartFailure::Refused;
+    if (remover && isRefused(*remover, recorded))
+        remover.reset();
+    return remover;
+}
+
 bool FileDeletionThread::isRefusedRoot(const QDir &root, const QString &recordedInstallPath)
 {
-    const QString path = QFileInfo(root.absolutePath()).canonicalFilePath();
-    if (path.isEmpty())
-        return false; // missing: nothing to refuse, nothing to remove
-    if (QDir(path).isRoot())
-        return true;
-    if (!recordedInstallPath.isEmpty()
-        && QFileInfo(recordedInstallPath).canonicalFilePath().compare(path, pathCase) != 0)
-        return true;
-    for (const std::string &folder : platform::systemFolders()) {
-        if (canonicalOrClean(QString::fromStdString(folder)).compare(path, pathCase) == 0)
-            return true;
-    }
-    std::vector<std::string> homes = platform::accountHomes();
-    homes.push_back(QDir::homePath().toStdString());
-    return std::any_of(homes.begin(), homes.end(), [&path](const std::string &home) {
-        return isSameOrAbove(path, canonicalOrClean(QString::fromStdString(home)));
-    });
+    StartFailure failure = StartFailure::Missing;
+    return !openRoot(root, recordedInstallPath, failure) && failure == StartFailure::Refused;
 }
 
 // Counts what the removal will meet, so that the progress can be given in percent.

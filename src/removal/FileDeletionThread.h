@@ -39,6 +39,9 @@ protected:
     void run() override;
 
 private:
+    static std::unique_ptr<platform::TreeRemover> openRoot(const QDir &root,
+                                                           const QString &recorded,
+                                                           StartFailure &failure);
     void collectFilesAndDirectories(const QDir &dir);
     void deleteFilesAndDirectories();
 

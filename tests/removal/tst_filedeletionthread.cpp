@@ -5,8 +5,11 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using F = FileDeletionThread::StartFailure;
 
@@ -64,6 +67,11 @@ private slots:
     {
         qputenv("HOME", QFile::encodeName(m_scratch.path() + "/home"));
         makeTree(m_scratch.path(), "home/a install/a other/ install-link>install", m_scratch.path());
+    }
+
+    void init()
+    {
+        QSettings(LmSettings::instance()->fileName(), QSettings::IniFormat).remove("Install/Path");
     }
 
     void removes_data()
@@ -132,7 +140,9 @@ private slots:
         QTest::addColumn<QString>("recorded");
 
         std::vector<std::string> others = platform::accountHomes(); // and a system folder
-        others.push_back("/usr");
+        for (const char *system :
+             {"/usr", "/usr/lib/x86_64-linux-gnu", "/var/log", "/usr/local/lib"})
+            others.push_back(system);
         for (const std::string &other : others)
             if (QFileInfo(QString::fromStdString(other)).isDir())
                 QTest::newRow(other.c_str()) << QString::fromStdString(other) << true << QString();
@@ -140,7 +150,8 @@ private slots:
         QTest::newRow("above home") << "home/.." << true << QString();
         QTest::newRow("missing") << "install/missing" << false << QString();
         QTest::newRow("not the recorded installation") << "install" << true << "other";
-        QTest::newRow("recorded through a link") << "install-link" << false << "install";
+        QTest::newRow("recorded through a link") << "install" << false << "install-link";
+        QTest::newRow("reached through a link") << "install-link" << true << "install";
     }
 
     void refusedRoots()
@@ -161,6 +172,67 @@ private slots:
             QCOMPARE(worker.failures.first().at(0).value<F>(), refused ? F::Refused : F::Missing);
             QCOMPARE(treeOf(scratch.path()), before);
         }
+    }
+
+    void systemFoldersByPrefix_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("system");
+        QTest::newRow("a product in /opt") << "/opt/Demo Suite" << false;
+        QTest::newRow("a product in /usr/local") << "/usr/local/Demo Suite" << false;
+        QTest::newRow("inside the user's own home below /var") << "/var/lib/svc/app" << false;
+        QTest::newRow("/opt itself") << "/opt" << true;
+        QTest::newRow("inside a library folder of /usr/local") << "/usr/local/lib/demo" << true;
+        QTest::newRow("inside /lib64") << "/lib64/demo" << true;
+        QTest::newRow("deep inside /etc") << "/etc/demo/suite" << true;
+    }
+
+    void systemFoldersByPrefix()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, system);
+        QCOMPARE(platform::isSystemFolder(folder.toStdString(), "/var/lib/svc"), system);
+    }
+
+    // An ancestor swapped for a link just before the root is opened: nothing behind it is touched.
+    void rootSwappedForALink()
+    {
+        QTemporaryDir base;
+        makeTree(base.path(), "ancestor/app/file.txt elsewhere/app/precious.txt");
+        platform::TreeRemover::setBeforeEnterHook([&](const std::string &path) {
+            if (path.empty() && QDir().rename(base.path() + "/ancestor", base.path() + "/moved"))
+                QFile::link(base.path() + "/elsewhere", base.path() + "/ancestor");
+        });
+        const auto unhook = qScopeGuard([] { platform::TreeRemover::setBeforeEnterHook({}); });
+        const Run run(base.path() + "/ancestor/app", [] {});
+        QCOMPARE(run.failures.size(), 1);
+        QVERIFY(QFileInfo::exists(base.path() + "/elsewhere/app/precious.txt"));
+    }
+
+    // Deeper than the descriptor limit allows to hold open: everything goes, nothing is missed.
+    void deeperThanTheDescriptorLimit()
+    {
+        QTemporaryDir install;
+        const int levels = 3000;
+        int folder = ::open(QFile::encodeName(install.path()).constData(), O_DIRECTORY);
+        for (int level = 0; level < levels && folder >= 0; ++level) {
+            ::close(::openat(folder, "file", O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+            ::mkdirat(folder, "d", 0700);
+            const int inner = ::openat(folder, "d", O_DIRECTORY);
+            ::close(std::exchange(folder, inner));
+        }
+        ::close(folder);
+        rlimit limit = {};
+        ::getrlimit(RLIMIT_NOFILE, &limit);
+        const rlimit before = limit;
+        limit.rlim_cur = 64;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        const Run run(install.path(), [] {});
+        ::setrlimit(RLIMIT_NOFILE, &before);
+
+        QCOMPARE(treeOf(install.path()), QString());
+        QCOMPARE(run.worker.leftBehindCount(), 0);
+        QCOMPARE(run.progress.last().at(0).toInt(), 100);
     }
 };
 
