@@ -18,7 +18,7 @@ namespace {
 class Handle
 {
 public:
-    explicit Handle(HANDLE handle)
+    explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE)
         : m_handle(handle)
     {}
     ~Handle()
@@ -26,8 +26,14 @@ public:
         if (valid())
             CloseHandle(m_handle);
     }
-    Handle(const Handle &) = delete;
-    Handle &operator=(const Handle &) = delete;
+    Handle(Handle &&other) noexcept
+        : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE))
+    {}
+    Handle &operator=(Handle &&other) noexcept
+    {
+        std::swap(m_handle, other.m_handle);
+        return *this;
+    }
     HANDLE get() const { return m_handle; }
     bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
 
@@ -41,14 +47,23 @@ struct Listed
     DWORD attributes = 0;
 };
 
+struct Identity
+{
+    DWORD volume = 0;
+    DWORD indexHigh = 0;
+    DWORD indexLow = 0;
+    bool operator==(const Identity &other) const
+    {
+        return volume == other.volume && indexHigh == other.indexHigh && indexLow == other.indexLow;
+    }
+};
+
 // A reparse point (a link, a junction, a mounted volume) is opened as itself, never followed.
 // Without FILE_SHARE_DELETE, a folder held open cannot be renamed or replaced meanwhile.
-HANDLE openEntry(const std::wstring &path, bool list)
+HANDLE openEntry(const std::wstring &path, DWORD access)
 {
-    const DWORD access = DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE
-                         | (list ? FILE_LIST_DIRECTORY : 0);
     return CreateFileW(path.c_str(),
-                       access,
+                       access | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
                        FILE_SHARE_READ | FILE_SHARE_WRITE,
                        nullptr,
                        OPEN_EXISTING,
@@ -56,9 +71,19 @@ HANDLE openEntry(const std::wstring &path, bool list)
                        nullptr);
 }
 
-std::vector<Listed> namesIn(HANDLE directory)
+bool describeHandle(HANDLE handle, DWORD &attributes, Identity &identity)
 {
-    std::vector<Listed> names;
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!GetFileInformationByHandle(handle, &info))
+        return false;
+    attributes = info.dwFileAttributes;
+    identity = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return true;
+}
+
+// Names of one directory; false when it cannot be listed whole.
+bool namesIn(HANDLE directory, std::vector<Listed> &names)
+{
     std::vector<unsigned char> buffer(64 * 1024);
     FILE_INFO_BY_HANDLE_CLASS kind = FileFullDirectoryRestartInfo;
     while (GetFileInformationByHandleEx(directory, kind, buffer.data(), DWORD(buffer.size()))) {
@@ -74,7 +99,7 @@ std::vector<Listed> namesIn(HANDLE directory)
             offset += info->NextEntryOffset;
         }
     }
-    return names;
+    return GetLastError() == ERROR_NO_MORE_FILES;
 }
 
 bool isDirectory(DWORD attributes)
@@ -82,146 +107,234 @@ bool isDirectory(DWORD attributes)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
+std::wstring finalPathOf(HANDLE handle)
+{
+    std::vector<wchar_t> path(32768);
+    const DWORD length = GetFinalPathNameByHandleW(handle,
+                                                   path.data(),
+                                                   DWORD(path.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0 || length >= path.size())
+        return {};
+    return std::wstring(path.data(), length);
+}
+
+// "\\?\C:\x" as "C:\x", "\\?\UNC\server\share\x" as "\\server\share\x".
+std::wstring withoutLongPrefix(const std::wstring &path)
+{
+    if (path.rfind(L"\\\\?\\UNC\\", 0) == 0)
+        return L"\\" + path.substr(7);
+    if (path.rfind(L"\\\\?\\", 0) == 0)
+        return path.substr(4);
+    return path;
+}
+
+// "C:\a\b" as "C:\", "a", "b"; "\\server\share\a" as "\\server\share\", "a".
+std::vector<std::wstring> componentsOf(const std::wstring &path)
+{
+    std::size_t start = 0;
+    if (path.rfind(L"\\\\", 0) == 0) {
+        const std::size_t share = path.find(L'\\', 2);
+        start = share == std::wstring::npos ? path.size()
+                                            : std::min(path.find(L'\\', share + 1), path.size());
+    } else if (path.size() >= 2 && path[1] == L':') {
+        start = 2;
+    } else {
+        return {};
+    }
+    std::vector<std::wstring> components{path.substr(0, start) + L'\\'};
+    while (start < path.size()) {
+        const std::size_t end = std::min(path.find(L'\\', start + 1), path.size());
+        const std::wstring name = path.substr(start + 1, end - start - 1);
+        if (!name.empty() && name != L".")
+            components.push_back(name);
+        start = end;
+    }
+    return components;
+}
+
+struct Frame
+{
+    Handle handle; // held without FILE_SHARE_DELETE: no folder on the way can be renamed
+    std::wstring path;
+    std::vector<Listed> names;
+    std::size_t next = 0;
+    TreeEntry entry;
+    EntryAction action = EntryAction::Remove;
+    bool unread = false;
+};
+
 class WinTreeRemover : public TreeRemover
 {
 public:
-    WinTreeRemover(HANDLE root, std::wstring path, DWORD volume)
-        : m_root(root)
+    WinTreeRemover(std::vector<Handle> ancestors, Handle root, std::wstring path, Identity identity)
+        : m_ancestors(std::move(ancestors))
+        , m_root(std::move(root))
         , m_path(std::move(path))
-        , m_volume(volume)
+        , m_utf8Path(toUtf8(withoutLongPrefix(m_path)))
+        , m_identity(identity)
     {}
+
+    const std::string &path() const override { return m_utf8Path; }
+
+    bool isSameFolder(const std::string &path) const override
+    {
+        const Handle folder(CreateFileW(toWide(path).c_str(),
+                                        FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr,
+                                        OPEN_EXISTING,
+                                        FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+        DWORD attributes = 0;
+        Identity identity;
+        return folder.valid() && describeHandle(folder.get(), attributes, identity)
+               && identity == m_identity;
+    }
 
     std::size_t count(const Filter &filter) override
     {
-        return countIn(m_root.get(), m_path, {}, filter);
+        std::size_t total = 0;
+        m_removing = false;
+        walk(filter, {}, [&total](Frame &) { ++total; });
+        return total;
     }
 
     void remove(const Filter &filter,
                 const std::vector<std::string> &last,
                 const Visitor &visit) override
     {
-        const std::vector<Listed> names = namesIn(m_root.get());
+        m_removing = true;
+        walk(filter, last, [&](Frame &met) {
+            EntryOutcome outcome = met.action == EntryAction::Keep ? EntryOutcome::Kept
+                                                                   : dispose(met);
+            if (met.unread && outcome != EntryOutcome::Removed)
+                outcome = EntryOutcome::Failed;
+            if (outcome == EntryOutcome::Failed)
+                met.entry.relativePath = relativePath(met.entry.name);
+            visit(met.entry, outcome);
+        });
+    }
+
+private:
+    // Called for every entry the filter does not skip, after everything below it.
+    using Leave = std::function<void(Frame &)>;
+
+    // Depth first with an explicit stack, so that the depth cannot overflow the thread's stack.
+    void walk(const Filter &filter, const std::vector<std::string> &last, const Leave &leave)
+    {
+        m_stack.clear();
+        Frame root;
+        root.path = m_path;
+        if (!namesIn(m_root.get(), root.names)) {
+            root.entry.name = ".";
+            root.entry.directory = true;
+            root.unread = true;
+            return leave(root);
+        }
+        root.names = rootOrder(root.names, last);
+        m_stack.push_back(std::move(root));
+        while (!m_stack.empty()) {
+            Frame &top = m_stack.back();
+            if (top.next < top.names.size()) {
+                meet(top.names[top.next++], filter, leave);
+                continue;
+            }
+            Frame done = std::move(top);
+            m_stack.pop_back();
+            if (!m_stack.empty())
+                leave(done);
+        }
+    }
+
+    // The root's names with those in last moved behind the others, in the order of last.
+    static std::vector<Listed> rootOrder(const std::vector<Listed> &names,
+                                         const std::vector<std::string> &last)
+    {
+        std::vector<Listed> ordered;
         std::vector<const Listed *> deferred(last.size(), nullptr);
         for (const Listed &listed : names) {
             const auto found = std::find(last.begin(), last.end(), toUtf8(listed.name));
             if (found == last.end())
-                removeEntry(m_path, {}, listed, filter, visit);
+                ordered.push_back(listed);
             else
                 deferred[std::size_t(found - last.begin())] = &listed;
         }
         for (const Listed *listed : deferred) {
             if (listed)
-                removeEntry(m_path, {}, *listed, filter, visit);
+                ordered.push_back(*listed);
         }
+        return ordered;
     }
 
-private:
-    static TreeEntry describe(const std::string &prefix, const Listed &listed)
+    void meet(const Listed listed, const Filter &filter, const Leave &leave)
     {
-        TreeEntry entry;
-        entry.name = toUtf8(listed.name);
-        entry.relativePath = prefix + entry.name;
-        entry.directory = isDirectory(listed.attributes);
-        entry.hidden = (listed.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
-        return entry;
-    }
-
-    // The entry opened as itself; its kind and device are taken from the handle, not the list.
-    HANDLE open(const std::wstring &path, TreeEntry &entry, bool &vanished)
-    {
-        HANDLE handle = openEntry(path, true);
-        if (handle == INVALID_HANDLE_VALUE)
-            handle = openEntry(path, false);
-        if (handle == INVALID_HANDLE_VALUE) {
+        Frame met;
+        met.entry.name = toUtf8(listed.name);
+        met.entry.directory = isDirectory(listed.attributes);
+        met.entry.hidden = (listed.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        met.action = filter(met.entry);
+        if (met.action == EntryAction::Skip)
+            return;
+        if (m_removing && met.entry.directory && hasBeforeEnterHook())
+            beforeEnter(relativePath(met.entry.name));
+        met.path = m_stack.back().path + L'\\' + listed.name;
+        // Its kind and volume are taken from the handle, not from the listing.
+        met.handle = Handle(openEntry(met.path, DELETE | FILE_LIST_DIRECTORY));
+        if (!met.handle.valid())
+            met.handle = Handle(openEntry(met.path, DELETE));
+        DWORD attributes = 0;
+        Identity identity;
+        if (!met.handle.valid() || !describeHandle(met.handle.get(), attributes, identity)) {
             const DWORD error = GetLastError();
-            vanished = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-            return handle;
+            if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+                return; // gone meanwhile
+            met.unread = true;
+            return leave(met);
         }
-        BY_HANDLE_FILE_INFORMATION info = {};
-        if (GetFileInformationByHandle(handle, &info)) {
-            entry.directory = isDirectory(info.dwFileAttributes);
-            entry.otherDevice = entry.directory && info.dwVolumeSerialNumber != m_volume;
-        }
-        return handle;
+        met.entry.directory = isDirectory(attributes);
+        met.entry.otherDevice = met.entry.directory && identity.volume != m_identity.volume;
+        if (!met.entry.directory || met.entry.otherDevice)
+            return leave(met);
+        met.unread = !namesIn(met.handle.get(), met.names);
+        if (met.unread)
+            return leave(met);
+        m_stack.push_back(std::move(met));
     }
 
-    std::size_t countIn(HANDLE directory,
-                        const std::wstring &path,
-                        const std::string &prefix,
-                        const Filter &filter)
+    static EntryOutcome dispose(const Frame &met)
     {
-        std::size_t total = 0;
-        for (const Listed &listed : namesIn(directory)) {
-            TreeEntry entry = describe(prefix, listed);
-            if (filter(entry) == EntryAction::Skip)
-                continue;
-            ++total;
-            if (!entry.directory)
-                continue;
-            bool vanished = false;
-            const std::wstring childPath = path + L'\\' + listed.name;
-            const Handle child(open(childPath, entry, vanished));
-            if (child.valid() && entry.directory && !entry.otherDevice)
-                total += countIn(child.get(), childPath, entry.relativePath + '/', filter);
-        }
-        return total;
-    }
-
-    void removeEntry(const std::wstring &parentPath,
-                     const std::string &prefix,
-                     const Listed &listed,
-                     const Filter &filter,
-                     const Visitor &visit)
-    {
-        TreeEntry entry = describe(prefix, listed);
-        const EntryAction action = filter(entry);
-        if (action == EntryAction::Skip)
-            return;
-        if (entry.directory)
-            beforeEnter(entry.relativePath);
-        bool vanished = false;
-        const std::wstring path = parentPath + L'\\' + listed.name;
-        const Handle handle(open(path, entry, vanished));
-        if (!handle.valid()) {
-            if (!vanished)
-                visit(entry, EntryOutcome::Failed);
-            return;
-        }
-        if (entry.directory && !entry.otherDevice) {
-            for (const Listed &child : namesIn(handle.get()))
-                removeEntry(path, entry.relativePath + '/', child, filter, visit);
-        }
-        if (action == EntryAction::Keep) {
-            visit(entry, EntryOutcome::Kept);
-            return;
-        }
         FILE_DISPOSITION_INFO disposition = {};
         disposition.DeleteFile = TRUE;
-        EntryOutcome outcome = EntryOutcome::Removed;
-        if (!SetFileInformationByHandle(handle.get(),
-                                        FileDispositionInfo,
-                                        &disposition,
-                                        sizeof disposition)) {
-            // A folder still holding kept entries stays on purpose; its other content was counted.
-            outcome = entry.directory && !entry.otherDevice && GetLastError() == ERROR_DIR_NOT_EMPTY
-                          ? EntryOutcome::Kept
-                          : EntryOutcome::Failed;
-        }
-        visit(entry, outcome);
+        if (met.handle.valid()
+            && SetFileInformationByHandle(met.handle.get(),
+                                          FileDispositionInfo,
+                                          &disposition,
+                                          sizeof disposition))
+            return EntryOutcome::Removed;
+        // A folder still holding kept entries stays on purpose; its other content was counted.
+        return met.entry.directory && !met.entry.otherDevice
+                       && GetLastError() == ERROR_DIR_NOT_EMPTY
+                   ? EntryOutcome::Kept
+                   : EntryOutcome::Failed;
     }
 
+    std::string relativePath(const std::string &name) const
+    {
+        std::string path;
+        for (std::size_t level = 1; level < m_stack.size(); ++level)
+            path += m_stack[level].entry.name + '/';
+        return path + name;
+    }
+
+    std::vector<Handle> m_ancestors;
     Handle m_root;
     std::wstring m_path;
-    DWORD m_volume;
+    std::string m_utf8Path;
+    Identity m_identity;
+    std::vector<Frame> m_stack;
+    bool m_removing = false;
 };
-
-std::wstring withBackslashes(std::wstring path)
-{
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    while (path.size() > 3 && path.back() == L'\\')
-        path.pop_back();
-    return path;
-}
 
 std::string environmentFolder(const char *name)
 {
@@ -240,52 +353,101 @@ std::wstring profilesDirectory()
     return path;
 }
 
-} // namespace
-
-std::unique_ptr<TreeRemover> TreeRemover::open(const std::string &root)
+bool sameText(const std::wstring &a, const std::wstring &b)
 {
-    const std::wstring path = withBackslashes(toWide(root));
-    HANDLE handle = openEntry(path, true);
-    if (handle == INVALID_HANDLE_VALUE)
-        return nullptr;
-    BY_HANDLE_FILE_INFORMATION info = {};
-    std::vector<wchar_t> finalPath(32768);
-    const DWORD length = GetFinalPathNameByHandleW(handle,
-                                                   finalPath.data(),
-                                                   DWORD(finalPath.size()),
-                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (!GetFileInformationByHandle(handle, &info) || !isDirectory(info.dwFileAttributes)
-        || length == 0 || length >= finalPath.size()) {
-        CloseHandle(handle);
-        return nullptr;
-    }
-    return std::make_unique<WinTreeRemover>(handle,
-                                            std::wstring(finalPath.data(), length),
-                                            info.dwVolumeSerialNumber);
+    return CompareStringOrdinal(a.c_str(), int(a.size()), b.c_str(), int(b.size()), TRUE)
+           == CSTR_EQUAL;
 }
 
-std::vector<std::string> systemFolders()
+bool isInside(const std::wstring &path, const std::wstring &folder)
 {
-    std::vector<std::string> folders;
+    return path.size() > folder.size() + 1 && path[folder.size()] == L'\\'
+           && sameText(path.substr(0, folder.size()), folder);
+}
+
+// Long names, no trailing separator: the form the final path of a handle has.
+std::wstring longFormOf(std::wstring path)
+{
+    std::wstring normal(32768, L'\0');
+    const DWORD length = GetLongPathNameW(path.c_str(), normal.data(), DWORD(normal.size()));
+    if (length > 0 && length < normal.size())
+        path = normal.substr(0, length);
+    while (path.size() > 3 && path.back() == L'\\')
+        path.pop_back();
+    return path;
+}
+
+} // namespace
+
+std::unique_ptr<TreeRemover> TreeRemover::open(const std::string &root, OpenFailure *failure)
+{
+    OpenFailure ignored = OpenFailure::None;
+    OpenFailure &why = failure ? *failure : ignored;
+    why = OpenFailure::Missing;
+    beforeEnter({});
+    std::wstring given = toWide(root);
+    std::replace(given.begin(), given.end(), L'/', L'\\');
+    std::vector<Handle> held;
+    std::wstring path;
+    Identity identity;
+    for (const std::wstring &name : componentsOf(given)) {
+        if (name == L"..") {
+            why = OpenFailure::ThroughLink;
+            return nullptr;
+        }
+        path += path.empty() || path.back() == L'\\' ? name : L'\\' + name;
+        Handle folder(openEntry(path, FILE_LIST_DIRECTORY));
+        DWORD attributes = 0;
+        if (!folder.valid() || !describeHandle(folder.get(), attributes, identity))
+            return nullptr;
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            why = OpenFailure::ThroughLink;
+            return nullptr;
+        }
+        if (!isDirectory(attributes))
+            return nullptr;
+        held.push_back(std::move(folder));
+    }
+    if (held.empty())
+        return nullptr;
+    Handle folder = std::move(held.back());
+    held.pop_back();
+    const std::wstring finalPath = finalPathOf(folder.get());
+    if (finalPath.empty())
+        return nullptr;
+    why = OpenFailure::None;
+    return std::make_unique<WinTreeRemover>(std::move(held), std::move(folder), finalPath, identity);
+}
+
+bool isSystemFolder(const std::string &utf8Path, const std::string &ownHome)
+{
+    const std::wstring path = toWide(utf8Path);
+    if (componentsOf(path).size() <= 1)
+        return true; // a drive or a share itself
     wchar_t buffer[MAX_PATH + 1] = {};
-    if (GetWindowsDirectoryW(buffer, MAX_PATH))
-        folders.push_back(toUtf8(buffer));
-    if (GetSystemDirectoryW(buffer, MAX_PATH))
-        folders.push_back(toUtf8(buffer));
+    if (GetWindowsDirectoryW(buffer, MAX_PATH)) {
+        const std::wstring windows = longFormOf(buffer);
+        if (sameText(path, windows) || isInside(path, windows))
+            return true;
+    }
+    if (!ownHome.empty() && isInside(path, longFormOf(toWide(ownHome))))
+        return false;
+    // The roots themselves, not the products inside them.
+    std::vector<std::wstring> roots{profilesDirectory()};
     for (const char *name : {"ProgramFiles",
                              "ProgramFiles(x86)",
                              "ProgramW6432",
                              "ProgramData",
                              "CommonProgramFiles",
-                             "CommonProgramFiles(x86)"}) {
+                             "CommonProgramFiles(x86)",
+                             "CommonProgramW6432"}) {
         const std::string folder = environmentFolder(name);
         if (!folder.empty())
-            folders.push_back(folder);
+            roots.push_back(toWide(folder));
     }
-    const std::wstring profiles = profilesDirectory();
-    if (!profiles.empty())
-        folders.push_back(toUtf8(profiles));
-    return folders;
+    return std::any_of(roots.begin(), roots.end(), [&path](const std::wstring &root) {
+        return !root.empty() && sameText(path, longFormOf(root));
+    });
 }
 
 std::vector<std::string> accountHomes()

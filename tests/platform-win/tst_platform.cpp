@@ -135,6 +135,7 @@ void links()
         return CreateSymbolicLinkW(at.c_str(), outside.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY | 0x2);
     };
     CHECK(link(root / L"link"));
+    CHECK(!platform::TreeRemover::open(platform::toUtf8((root / L"link").wstring())));
     platform::TreeRemover::setBeforeEnterHook([&](const std::string &relativePath) {
         if (relativePath == "swapped" && RemoveDirectoryW((root / L"swapped").c_str()))
             link(root / L"swapped");
@@ -147,6 +148,17 @@ void links()
     CHECK(fs::exists(outside / L"precious.txt") && fs::is_empty(root));
 }
 
+// The Windows folder and everything in it, the roots of programs and profiles themselves.
+void systemFolders()
+{
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::string programs = std::getenv("ProgramFiles");
+    CHECK(platform::isSystemFolder(platform::toUtf8(windows) + "\\System32\\drivers", ""));
+    CHECK(platform::isSystemFolder(programs, "") && platform::isSystemFolder("C:\\", ""));
+    CHECK(!platform::isSystemFolder(programs + "\\D\xc3\xa9mo Suite", ""));
+}
+
 int main(int argc, char **argv)
 {
     if (argc > 1 && !std::strcmp(argv[1], "child")) {
@@ -155,7 +167,7 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         Sleep(INFINITE);
     }
-    lock(), processes(), identifierRecord(), links();
+    lock(), processes(), identifierRecord(), links(), systemFolders();
     std::printf("%d failures\n", g_failures);
     return g_failures == 0 ? 0 : 1;
 }
