@@ -4,6 +4,9 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // From the discount offer over a reason to "Continue" on the upgrade offer; and from the progress
@@ -51,7 +54,11 @@ void TestWholeRun::wholeRun_data()
     row("product.ini missing", "ini:", all, 0, "");
     row("product.ini garbage", QByteArray::fromHex("696e693a00ff5b5b3d0a3d3d5d1b"), all, 0, "");
     row("no product name", "ini:[Product]\nBrand=Example\n", all, 0, "");
-    row("value of 1 MiB", "ini:[Product]\nName=Demo\nBrand=" + QByteArray(1 << 20, 'x'), all, 0, "");
+    const QByteArray demo = "ini:[Product]\nName=Demo\n";
+    row("ID of 2,000 characters", demo + "ID=" + QByteArray(2000, '1'), all, 0, "");
+    row("product.ini over 64 KiB", demo + QByteArray(64 << 10, '\n'), all, 0, "");
+    row("product.ini a FIFO", "ini fifo", all, 0, "");
+    row("product name a path", "ini:[Product]\nName=../../Demo\nBrand=Example\n", all, 0, "");
     row("test mode", "test", confirm + "page:3;click:btnComplete;click:btnClose", 0, "LR");
     row("upgrade", "upgrade", upgrade + "click:btnUpdate", 0, "L");
     for (const char *failure : {"garbage", "trickling", "silent"})
@@ -104,6 +111,9 @@ void TestWholeRun::wholeRun()
     if (QFile ini(run.installDir() + "/product.ini"); setup.startsWith("ini:")) // none if empty
         QVERIFY(setup == "ini:" ? ini.remove()
                                 : ini.open(QIODevice::WriteOnly) && ini.write(setup.mid(4)) > 0);
+    const QByteArray iniPath = QFile::encodeName(run.installDir() + "/product.ini");
+    if (setup == "ini fifo") // opening it to read would wait for a writer
+        QVERIFY(unlink(iniPath.data()) == 0 && mkfifo(iniPath.data(), 0600) == 0);
     const QString elsewhere = QFileInfo(run.installDir()).path() + "/elsewhere";
     if (setup == "elsewhere" && QDir().mkpath(elsewhere))
         QSettings(run.settingsFile(), QSettings::IniFormat).setValue("Install/Path", elsewhere);
