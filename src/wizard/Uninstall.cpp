@@ -44,7 +44,7 @@ void sendEvent(const QString &action, const QString &label)
 
 QString currentLanguage()
 {
-    return LmSettings::instance()->currentLanguage(LmProductInfo::instance()->defaultLanguage());
+    return LmResourceMgr::instance()->shownLanguage();
 }
 
 QString productId()
