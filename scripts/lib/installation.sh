@@ -138,7 +138,7 @@ installation_lay_out() {
     cp -R "$repo/kit/resources/." "$install_dir/resources/"
     find "$install_dir/resources" -name '*.ts' -delete
     local catalogue
-    for catalogue in "$catalogues"/*.qm; do
+    for catalogue in "$catalogues"/*.qm "$catalogues"/catalogues.sha256; do
         [[ -f $catalogue ]] && cp "$catalogue" "$install_dir/resources/translations/"
     done
 

@@ -48,8 +48,7 @@ UninstallProfile::UninstallProfile(QObject *parent)
     m_timeoutTimer = new QTimer(this);
     m_timeoutTimer->setSingleShot(true);
     m_timeoutTimer->setInterval(configTimeoutMs);
-    m_language = LmSettings::instance()->currentLanguage(
-        LmProductInfo::instance()->defaultLanguage());
+    m_language = LmResourceMgr::instance()->shownLanguage();
     m_requestPolicy = RequestPolicy::fromProduct();
     // Pictures cached by an earlier run are decoded later only if their size is within bounds.
     OutsidePicture::sweep(DataDirectory::cacheDirectory());

@@ -5,6 +5,7 @@
 #include "host/DataDirectory.h"
 #include "host/Framework.h"
 #include "host/LmProductInfo.h"
+#include "host/LmResourceMgr.h"
 #include "host/LmSettings.h"
 #include "host/Utility.h"
 
@@ -33,8 +34,7 @@ UrlHandler::UrlHandler(const QString &version,
                        const QString &recommendAppUrl,
                        const QString &uninstallChoseUrl,
                        const QString &uninstallCauseUrl)
-    : m_language(
-        LmSettings::instance()->currentLanguage(LmProductInfo::instance()->defaultLanguage()))
+    : m_language(LmResourceMgr::instance()->shownLanguage())
     , m_downloads(downloads)
     , m_recommendAppUrl(recommendAppUrl)
     , m_uninstallChoseUrl(uninstallChoseUrl)

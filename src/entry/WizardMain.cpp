@@ -152,7 +152,7 @@ int runWizard(int argc, char **argv)
     debug("change CurrentLanguage!");
     LmResourceMgr::instance()->setCurrentLanguage(language);
     applyAboutIconSetting();
-    const QFont font = applicationFont(language);
+    const QFont font = applicationFont(LmResourceMgr::instance()->shownLanguage());
     debug("font setting!");
     QApplication::setFont(font);
 

@@ -6,7 +6,21 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
+
+// Names become folder and file names (data, settings, locks): a separator or ".." would lead
+// outside the user's folders.
+bool isPlainName(const QString &name)
+{
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1String("..")))
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c.category() == QChar::Other_Control;
+    });
+}
 
 QString hostDirectory()
 {
@@ -42,16 +56,22 @@ QString LmProductInfo::installDirectory() const
 
 QString LmProductInfo::unusableReason() const
 {
-    // Every value names files, locks or addresses; none of them is legitimately this long.
+    // Every value names files, locks or addresses; none of them, nor a key, is legitimately this long.
     constexpr int longestValue = 1024;
     if (!m_ini.isLoaded())
-        return QStringLiteral("cannot read ") + m_iniFileName;
+        return m_ini.loadError();
     if (productName(QString()).isEmpty())
         return m_iniFileName + QStringLiteral(" names no product ([Product] Name)");
+    for (const QString &key : {QStringLiteral("Name"), QStringLiteral("Brand")}) {
+        if (!isPlainName(product(key)))
+            return m_iniFileName + QStringLiteral(": [Product] ") + key
+                   + QStringLiteral(
+                       " is not a plain name (no /, \\, \"..\" or control characters)");
+    }
     const QString overlong = m_ini.overlongEntry(longestValue);
     if (!overlong.isEmpty())
-        return m_iniFileName + QStringLiteral(": the value of ") + overlong
-               + QStringLiteral(" is longer than %1 characters").arg(longestValue);
+        return m_iniFileName + QStringLiteral(": the entry ") + overlong.left(100)
+               + QStringLiteral(" or its value is longer than %1 characters").arg(longestValue);
     return QString();
 }
 

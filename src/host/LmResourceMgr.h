@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -15,8 +16,12 @@ public:
 
     // Applies <root>/skins/<name>/uninstall.qss; the skin folder is the "skin:" search path.
     void setCurrentSkin(const QString &name);
-    // Installs <root>/translations/uninstall_<language>.qm when there is one; English otherwise.
+    // Installs <root>/translations/uninstall_<language>.qm when the kit's manifest beside it
+    // lists its SHA-256; English otherwise.
     void setCurrentLanguage(const QString &language);
+    // The language of the texts shown, which documents and pictures must match: "en" when the
+    // catalogue was refused; the user's language while none was set.
+    QString shownLanguage() const;
 
     QString productResourceRoot() const;
     QString skinDirectory(const QString &name) const;
@@ -27,5 +32,7 @@ public:
 
 private:
     LmResourceMgr();
+    QByteArray m_catalogue; // what m_translator reads: declared first, so it outlives it
     std::unique_ptr<QTranslator> m_translator;
+    QString m_language;
 };

@@ -1,5 +1,7 @@
 #include "host/ProductIni.h"
 
+#include "platform/BoundedFile.h"
+
 #include <QFile>
 
 namespace {
@@ -14,6 +16,7 @@ QString entryName(const QString &group, const QString &key)
 ProductIni ProductIni::parse(const QByteArray &text)
 {
     ProductIni ini;
+    ini.m_loadError.clear();
     QString group;
     const QByteArray byteOrderMark("\xEF\xBB\xBF");
     const QByteArray body = text.startsWith(byteOrderMark) ? text.mid(byteOrderMark.size()) : text;
@@ -36,18 +39,28 @@ ProductIni ProductIni::parse(const QByteArray &text)
 
 ProductIni ProductIni::load(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return ProductIni();
-    ProductIni ini = parse(file.readAll());
-    ini.m_loaded = file.error() == QFileDevice::NoError;
+    std::string text;
+    ProductIni ini;
+    switch (platform::readRegularFile(QFile::encodeName(fileName).toStdString(), maxBytes, text)) {
+    case platform::FileRead::Read:
+        return parse(QByteArray::fromStdString(text));
+    case platform::FileRead::Unreadable:
+        ini.m_loadError = QStringLiteral("cannot read ") + fileName;
+        break;
+    case platform::FileRead::NotRegular:
+        ini.m_loadError = fileName + QStringLiteral(" is not a regular file");
+        break;
+    case platform::FileRead::TooLarge:
+        ini.m_loadError = fileName + QStringLiteral(" is larger than %1 bytes").arg(maxBytes);
+        break;
+    }
     return ini;
 }
 
 QString ProductIni::overlongEntry(int maxLength) const
 {
     for (auto entry = m_values.cbegin(); entry != m_values.cend(); ++entry) {
-        if (entry.value().size() > maxLength)
+        if (entry.key().size() > maxLength || entry.value().size() > maxLength)
             return entry.key();
     }
     return QString();

@@ -9,10 +9,14 @@ class ProductIni
 {
 public:
     static ProductIni parse(const QByteArray &text);
+    // Reads a regular file of at most maxBytes only; anything else is not loaded.
     static ProductIni load(const QString &fileName);
+    static constexpr int maxBytes = 64 * 1024;
 
-    bool isLoaded() const { return m_loaded; }
-    // The first "group/key" whose value is longer than maxLength characters, or empty.
+    bool isLoaded() const { return m_loadError.isEmpty(); }
+    // Why the file was not loaded, or empty.
+    QString loadError() const { return m_loadError; }
+    // The first "group/key" that is, or whose value is, longer than maxLength characters, or empty.
     QString overlongEntry(int maxLength) const;
 
     QString value(const QString &group, const QString &key) const;
@@ -20,5 +24,5 @@ public:
 
 private:
     QHash<QString, QString> m_values; // "group/key" -> value
-    bool m_loaded = false;
+    QString m_loadError = QStringLiteral("not read");
 };

@@ -44,7 +44,7 @@ void sendEvent(const QString &action, const QString &label)
 
 QString currentLanguage()
 {
-    return LmSettings::instance()->currentLanguage(LmProductInfo::instance()->defaultLanguage());
+    return LmResourceMgr::instance()->shownLanguage();
 }
 
 QString productId()
@@ -355,7 +355,10 @@ void Uninstall::close()
     Log("debug", 1, QStringLiteral("Uninstall close!"));
     sendSecondReport();
     if (removalRefused) {
-        startDeliveryPhase();
+        if (reportUrl.isEmpty())
+            QCoreApplication::quit(); // nothing to deliver
+        else
+            startDeliveryPhase();
         return;
     }
     sendEvent(QStringLiteral("uninstall_success"), QStringLiteral("uninstall process success!"));

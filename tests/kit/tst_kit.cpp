@@ -132,6 +132,51 @@ private slots:
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
     }
+
+    // Only the catalogue the kit built is loaded (a damaged one can crash the translator);
+    // otherwise the texts, and so the documents and pictures, are English.
+    void onlyBuiltCatalogues_data()
+    {
+        QTest::addColumn<bool>("flipBytes");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("learnMore");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("as built") << false << true << "Mehr erfahren"
+                                  << "de";
+        QTest::newRow("bytes flipped") << true << true << "Learn More"
+                                       << "en";
+        QTest::newRow("not in the manifest") << false << false << "Learn More"
+                                             << "en";
+    }
+
+    void onlyBuiltCatalogues()
+    {
+        QFETCH(bool, flipBytes);
+        QFETCH(bool, listed);
+        QFETCH(QString, learnMore);
+        QFETCH(QString, shown);
+        const QString folder = m_environment.resourceRoot() + "/translations/";
+        QFile catalogue(folder + "uninstall_de.qm"), manifest(folder + "catalogues.sha256");
+        QVERIFY(catalogue.open(QIODevice::ReadWrite) && manifest.open(QIODevice::ReadWrite));
+        const QByteArray built = catalogue.readAll(), sums = manifest.readAll();
+        QByteArray damaged = built, listing = sums;
+        for (int at = built.size() / 2; flipBytes && at < built.size() / 2 + 8; ++at)
+            damaged[at] = char(~built[at]);
+        if (!listed)
+            listing.replace("uninstall_de.qm", "uninstall_xx.qm");
+        const auto rewrite = [](QFile &file, const QByteArray &bytes) {
+            return file.resize(0) && file.seek(0) && file.write(bytes) == bytes.size()
+                   && file.flush();
+        };
+        const auto restore = qScopeGuard([&] {
+            rewrite(catalogue, built);
+            rewrite(manifest, sums);
+        });
+        QVERIFY(rewrite(catalogue, damaged) && rewrite(manifest, listing));
+        LmResourceMgr::instance()->setCurrentLanguage("de");
+        QCOMPARE(QCoreApplication::translate("QObject", "Learn More"), learnMore);
+        QCOMPARE(LmResourceMgr::instance()->shownLanguage(), shown);
+    }
 };
 
 QTEST_MAIN(KitTest)
