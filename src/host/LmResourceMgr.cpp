@@ -20,7 +20,7 @@ const QString manifestName = QStringLiteral("catalogues.sha256");
 QByteArray readSmallFile(const QString &path, std::size_t maxBytes)
 {
     std::string content;
-    const std::string name = QFile::encodeName(path).toStdString();
+    const std::string name = path.toStdString();
     if (platform::readRegularFile(name, maxBytes, content) != platform::FileRead::Read)
         return QByteArray();
     return QByteArray::fromStdString(content);

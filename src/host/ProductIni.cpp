@@ -41,7 +41,7 @@ ProductIni ProductIni::load(const QString &fileName)
 {
     std::string text;
     ProductIni ini;
-    switch (platform::readRegularFile(QFile::encodeName(fileName).toStdString(), maxBytes, text)) {
+    switch (platform::readRegularFile(fileName.toStdString(), maxBytes, text)) {
     case platform::FileRead::Read:
         return parse(QByteArray::fromStdString(text));
     case platform::FileRead::Unreadable:
