@@ -86,7 +86,8 @@ bool OutsidePicture::sweep(const QString &directory, const ShownSizes &shown)
             continue;
         Log("error",
             1,
-            QStringLiteral("cached picture without a size within bounds, dropped:") + name);
+            QStringLiteral("cached picture not within bounds or larger than shown, dropped:")
+                + name);
         removed = QFile::remove(path) || removed;
     }
     return removed;
