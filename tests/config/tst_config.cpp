@@ -52,11 +52,14 @@ private slots:
     void initTestCase();
     void hostileServers_data();
     void hostileServers();
+    void cachedLargerThanShown();
     void updaterProof_data();
     void updaterProof();
 
 private:
     S::Response configuration(const QString &key = "version", const QString &value = "v1") const;
+    // The configuration, the documents and the pictures as hostileServers serves them.
+    void serveEverything();
 
     TestEnvironment m_env;
     HttpTestServer m_web;
@@ -220,16 +223,8 @@ void ConfigTest::hostileServers()
     LmSettings::instance()->setApplicationParam("uninstall_version", QVariant());
     UninstallProfile::setLoadingDeadline(
         QString(QTest::currentDataTag()).contains("deadline") ? 800 : 15000);
-    m_web.setResponse("/config", configuration());
-    m_web.setResponse("/apps", apps("a.png b.png", m_web));
-    m_web.setResponse("/chose", S::answer(200, R"({"uninstallChose": {"en": ["slow"]}})"));
-    m_web.setResponse("/cause", S::answer(200, R"({"uninstallCause": {"en": {}}})"));
-    for (const char *picture : {"/img/banner_en.png", "/img/promotion_en.png", "/icons/a"})
-        m_web.setResponse(picture, S::answer(200, png()));
-    // Late enough for every document to have arrived first.
-    m_web.setResponse("/icons/b", S::answerAfter(300, 200, png()));
+    serveEverything();
     m_web.setResponse(path, response);
-    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()}});
     const int before = m_web.requests().size();
 
     UninstallProfile loader;
@@ -259,6 +254,34 @@ void ConfigTest::hostileServers()
     QTRY_COMPARE_WITH_TIMEOUT(outcome(), expected, 5000);
     QTest::qWait(400); // and nothing follows
     QCOMPARE(outcome(), expected);
+}
+
+void ConfigTest::serveEverything()
+{
+    m_web.setResponse("/config", configuration());
+    m_web.setResponse("/apps", apps("a.png b.png", m_web));
+    m_web.setResponse("/chose", S::answer(200, R"({"uninstallChose": {"en": ["slow"]}})"));
+    m_web.setResponse("/cause", S::answer(200, R"({"uninstallCause": {"en": {}}})"));
+    for (const char *picture : {"/img/banner_en.png", "/img/promotion_en.png", "/icons/a"})
+        m_web.setResponse(picture, S::answer(200, png()));
+    // Late enough for every document to have arrived first.
+    m_web.setResponse("/icons/b", S::answerAfter(300, 200, png()));
+    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()}});
+}
+
+void ConfigTest::cachedLargerThanShown()
+{
+    // Cached by an earlier run, of the version served now, but larger than an icon is shown.
+    const QString cache = DataDirectory::cacheDirectory();
+    QDir(cache).removeRecursively();
+    QVERIFY(QDir().mkpath(cache));
+    QVERIFY(QImage(200, 200, QImage::Format_RGB32).save(cache + "a.png"));
+    LmSettings::instance()->setApplicationParam("uninstall_version", "v1");
+    UninstallProfile::setLoadingDeadline(15000);
+    serveEverything();
+
+    UninstallProfile loader;
+    QTRY_COMPARE(QImageReader(cache + "a.png").size(), QSize(2, 1));
 }
 
 void ConfigTest::updaterProof_data()
