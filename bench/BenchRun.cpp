@@ -19,6 +19,8 @@ void BenchRun::setProbe(const QMap<QString, QString> &settings)
 void BenchRun::setAutopilot(const QString &script)
 {
     m_plugins.removeAll(QStringLiteral("autopilot"));
+    if (script.isEmpty())
+        return;
     m_plugins.prepend(QStringLiteral("autopilot"));
     m_variables.insert(QStringLiteral("UNINSTALL_AUTOPILOT"), script);
 }

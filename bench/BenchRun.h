@@ -16,6 +16,7 @@ public:
     WholeRun &installation() { return m_installation; }
     // Loads the probe with these UNINSTALL_PROBE_<name> settings.
     void setProbe(const QMap<QString, QString> &settings);
+    // An empty script loads no autopilot.
     void setAutopilot(const QString &script);
 
     ChildRun::Result runHost(const QStringList &arguments, int timeoutMs);

@@ -3,6 +3,8 @@
 #include "BenchRun.h"
 #include "ConfigService.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,7 +62,81 @@ HttpTestServer::Response behaviour(const QString &name,
     return HttpTestServer::answer(200, QByteArray(100000, '[') + QByteArray(100000, ']'));
 }
 
+// The largest picture still decoded: 4096 x 4096 pixels in some 50 KB of PNG.
+QByteArray largestPicture()
+{
+    QImage image(4096, 4096, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    for (int y = 0; y < image.height(); y += 64)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, 0xffffffff);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+QByteArray appsWithIcons(const ConfigService &service, int count)
+{
+    QJsonArray apps;
+    for (int i = 0; i < count; ++i)
+        apps.append(QJsonObject{{QStringLiteral("icon"), QStringLiteral("large-%1.png").arg(i)},
+                                {QStringLiteral("name"), QStringLiteral("App %1").arg(i)},
+                                {QStringLiteral("pic_url"), service.url(QStringLiteral("/large"))}});
+    const QJsonObject languages{{QStringLiteral("en"), apps}};
+    return QJsonDocument(QJsonObject{{QStringLiteral("recommendApp"), languages}})
+        .toJson(QJsonDocument::Compact);
+}
+
+HostileBench::Row measuredRun(BenchRun &run, const QString &behaviour, const QString &target)
+{
+    HostileBench::Row row;
+    row.behaviour = behaviour;
+    row.target = target;
+    const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
+    const QMap<QString, qint64> values = run.probeValues();
+    if (BenchRun::hostResult(result) != 0 || !values.contains(QStringLiteral("shown")))
+        row.failure = QStringLiteral("no discount offer, or no end after the cancel: ")
+                      + QString::fromLocal8Bit(result.output.right(200));
+    else
+        row.leftS = double(values.value(QStringLiteral("shown")) - result.spawnNs) / 1e9;
+    row.peakMb = double(values.value(QStringLiteral("peakKb"))) / 1024.0;
+    return row;
+}
+
 } // namespace
+
+QVector<HostileBench::Row> HostileBench::measureLargestPictures()
+{
+    ConfigService service;
+    const HttpTestServer::Response picture = HttpTestServer::answer(200,
+                                                                    largestPicture(),
+                                                                    "image/png");
+    service.setResponse(QStringLiteral("/banner_pic_en.png"), picture);
+    service.setResponse(QStringLiteral("/promotion_pic_en.png"), picture);
+    service.setResponse(QStringLiteral("/large"), picture);
+    service.setResponse(QStringLiteral("/recommendApp.json"),
+                        HttpTestServer::answer(200, appsWithIcons(service, 64)));
+    BenchRun run;
+    run.installation().layOut({{QStringLiteral("uninstallConfigURL"), service.configUrl()}});
+    run.setProbe(offerShownThenCancelled);
+    const QString behaviour = QStringLiteral("4096 x 4096 pictures");
+    const Row downloaded = measuredRun(run,
+                                       behaviour,
+                                       QStringLiteral("banner, promotion, 64 icons"));
+    // A user who stays on the first page until the last icon is stored, so that the next start
+    // finds them all in the cache.
+    run.setProbe({{QStringLiteral("SHOWN"), QStringLiteral("no such widget")}});
+    run.setAutopilot(
+        QStringLiteral("file:%1/uninstallRes/large-63.png;sleep:1000;click:btnCancel_1")
+            .arg(run.installation().dataDir()));
+    run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
+    run.setAutopilot(QString());
+    run.setProbe(offerShownThenCancelled);
+    Row fromCache = measuredRun(run, behaviour, QStringLiteral("the same from the cache"));
+    fromCache.peakTargetMb = 60.0;
+    return {downloaded, fromCache};
+}
 
 QVector<HostileBench::Row> HostileBench::measure()
 {
@@ -83,26 +159,14 @@ QVector<HostileBench::Row> HostileBench::measure()
             if (name == QLatin1String("20,000 apps")
                 && target.name != QLatin1String("apps document"))
                 continue;
-            Row row;
-            row.behaviour = name;
-            row.target = target.name;
             ConfigService service;
             service.setResponse(QStringLiteral("/n"), HttpTestServer::neverAnswer());
             service.setResponse(target.path, behaviour(name, service, target.path));
             BenchRun run;
             run.installation().layOut({{QStringLiteral("uninstallConfigURL"), service.configUrl()}});
             run.setProbe(offerShownThenCancelled);
-            const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")},
-                                                        timeoutMs);
-            const QMap<QString, qint64> values = run.probeValues();
-            if (BenchRun::hostResult(result) != 0 || !values.contains(QStringLiteral("shown")))
-                row.failure = QStringLiteral("no discount offer, or no end after the cancel: ")
-                              + QString::fromLocal8Bit(result.output.right(200));
-            else
-                row.leftS = double(values.value(QStringLiteral("shown")) - result.spawnNs) / 1e9;
-            row.peakMb = double(values.value(QStringLiteral("peakKb"))) / 1024.0;
-            rows << row;
+            rows << measuredRun(run, name, target.name);
         }
     }
-    return rows;
+    return rows + measureLargestPictures();
 }

@@ -128,23 +128,26 @@ void delay(int runs)
          QStringLiteral("target under 50 ms: %1").arg(verdict(worst, 50.0, true)));
 }
 
-void hostile()
+void hostile(bool onlyPictures)
 {
     heading(QStringLiteral("Against a hostile configuration service (one run per line)"));
     bool met = true;
-    for (const HostileBench::Row &row : HostileBench::measure()) {
+    const QVector<HostileBench::Row> rows = onlyPictures ? HostileBench::measureLargestPictures()
+                                                         : HostileBench::measure();
+    for (const HostileBench::Row &row : rows) {
         const QString label = row.behaviour + QStringLiteral(", ") + row.target;
         if (!row.failure.isEmpty()) {
             failed(label + QStringLiteral(": ") + row.failure);
             continue;
         }
         // Timed from the spawn, which comes up to half a second before the window first shows.
-        const bool rowMet = row.leftS <= 15.5 && row.peakMb < 100.0;
+        const bool rowMet = row.leftS <= 15.5 && row.peakMb < row.peakTargetMb;
         met = met && rowMet;
         line(label,
              number(row.leftS, 1) + " s",
-             QStringLiteral("%1 MB peak; targets 15 s after the show, 100 MB: %2")
+             QStringLiteral("%1 MB peak; targets 15 s after the show, %2 MB: %3")
                  .arg(number(row.peakMb, 1),
+                      number(row.peakTargetMb, 0),
                       rowMet ? QStringLiteral("met") : QStringLiteral("MISSED")));
     }
     allMet = allMet && met;
@@ -171,8 +174,10 @@ int main(int argc, char **argv)
                      QStringLiteral("3"));
     const QCommandLineOption
         onlyOption(QStringLiteral("only"),
-                   QStringLiteral("Comma-separated subset of start, removal, memory, delay, "
-                                  "hostile (not run unless named)."),
+                   QStringLiteral(
+                       "Comma-separated subset of start, removal, memory, delay, "
+                       "hostile, pictures (the hostile service's largest pictures only; neither "
+                       "is run unless named)."),
                    QStringLiteral("names"),
                    QStringLiteral("start,removal,memory,delay"));
     parser.addOptions({runsOption, repeatOption, onlyOption});
@@ -191,7 +196,9 @@ int main(int argc, char **argv)
     if (only.contains(QStringLiteral("delay")))
         delay(repeat);
     if (only.contains(QStringLiteral("hostile")))
-        hostile();
+        hostile(false);
+    else if (only.contains(QStringLiteral("pictures")))
+        hostile(true);
     std::fflush(stdout);
     return anyFailed ? 2 : (allMet ? 0 : 1);
 }

@@ -41,8 +41,9 @@ bool setsUpTls(const QString &address)
 
 } // namespace
 
-UninstallProfile::UninstallProfile(QObject *parent)
+UninstallProfile::UninstallProfile(QObject *parent, const OutsidePicture::ShownSizes &shown)
     : QObject(parent)
+    , m_shown(shown)
 {
     registerConfigMetaTypes();
     m_timeoutTimer = new QTimer(this);
@@ -50,8 +51,11 @@ UninstallProfile::UninstallProfile(QObject *parent)
     m_timeoutTimer->setInterval(configTimeoutMs);
     m_language = LmResourceMgr::instance()->shownLanguage();
     m_requestPolicy = RequestPolicy::fromProduct();
-    // Pictures cached by an earlier run are decoded later only if their size is within bounds.
-    OutsidePicture::sweep(DataDirectory::cacheDirectory());
+    // Pictures cached by an earlier run are decoded later only if their size is within bounds
+    // and no larger than shown; the version of those dropped is fetched again.
+    if (OutsidePicture::sweep(DataDirectory::cacheDirectory(), m_shown))
+        LmSettings::instance()->setApplicationParam(QStringLiteral("uninstall_version"),
+                                                    QVariant(QString()));
     connect(this, &UninstallProfile::uninstallCauseEmit, this, [this] { m_reasonsSettled = true; });
     connect(this, &UninstallProfile::downLoadResEmit, this, [this] { m_resourcesGiven = true; });
     m_networkManager = Framework::networkAccessManager();
@@ -194,7 +198,8 @@ void UninstallProfile::startHandler(const ConfigDocuments::Configuration &config
                                configuration.downloads,
                                configuration.recommendAppUrl,
                                configuration.uninstallChoseUrl,
-                               configuration.uninstallCauseUrl);
+                               configuration.uninstallCauseUrl,
+                               m_shown);
     m_handler->moveToThread(m_workerThread);
     connect(m_workerThread,
             &QThread::started,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/ConfigDocuments.h"
+#include "config/OutsidePicture.h"
 #include "config/RecApp.h"
 #include "config/RequestPolicy.h"
 
@@ -23,7 +24,9 @@ class UninstallProfile : public QObject
     Q_OBJECT
 
 public:
-    explicit UninstallProfile(QObject *parent = nullptr);
+    // shown: where the window shows the outside pictures, which are cached at that size.
+    explicit UninstallProfile(QObject *parent = nullptr,
+                              const OutsidePicture::ShownSizes &shown = {});
     ~UninstallProfile() override;
 
     // Where the downloaded updater program is stored, and started from by the upgrade offer.
@@ -68,6 +71,7 @@ private:
     UrlHandler *m_handler = nullptr;
 
     RequestPolicy m_requestPolicy;
+    OutsidePicture::ShownSizes m_shown;
     // "updateAppSha256" in lower case; empty when only the certificate can prove the updater.
     QString m_updaterSha256;
     std::unique_ptr<QSaveFile> m_updaterFile;

@@ -33,7 +33,8 @@ UrlHandler::UrlHandler(const QString &version,
                        const QList<DownloadItem> &downloads,
                        const QString &recommendAppUrl,
                        const QString &uninstallChoseUrl,
-                       const QString &uninstallCauseUrl)
+                       const QString &uninstallCauseUrl,
+                       const OutsidePicture::ShownSizes &shown)
     : m_language(LmResourceMgr::instance()->shownLanguage())
     , m_downloads(downloads)
     , m_recommendAppUrl(recommendAppUrl)
@@ -42,6 +43,7 @@ UrlHandler::UrlHandler(const QString &version,
     , m_version(version)
     , m_requestPolicy(RequestPolicy::fromProduct())
     , m_cacheDirectory(DataDirectory::cacheDirectory())
+    , m_shown(shown)
     , m_transferTimeoutMs(transferTimeoutMs)
     , m_deadlineMs(deadlineMs)
 {
@@ -217,8 +219,13 @@ void UrlHandler::imageDownload()
 
 void UrlHandler::downloadFinished(BoundedReply *reply)
 {
-    if (reply->succeeded() && OutsidePicture::decodes(reply->body())) {
-        m_downloadsStored = storeDownload(reply->body()) && m_downloadsStored;
+    // Decoded here at the size it is shown at, so that the window never decodes it larger.
+    const QByteArray picture = reply->succeeded() ? OutsidePicture::fitted(reply->body(),
+                                                                           m_currentFileName,
+                                                                           m_shown)
+                                                  : QByteArray();
+    if (!picture.isEmpty()) {
+        m_downloadsStored = storeDownload(picture) && m_downloadsStored;
         reply->deleteLater();
         Log("debug", 1, QStringLiteral("start imageDownload!"));
     } else if (reply->succeeded()) {

@@ -2,6 +2,7 @@
 
 #include "config/ConfigDocuments.h"
 #include "config/DownloadItem.h"
+#include "config/OutsidePicture.h"
 #include "config/RecApp.h"
 #include "config/RequestPolicy.h"
 
@@ -28,7 +29,8 @@ public:
                const QList<DownloadItem> &downloads,
                const QString &recommendAppUrl,
                const QString &uninstallChoseUrl,
-               const QString &uninstallCauseUrl);
+               const QString &uninstallCauseUrl,
+               const OutsidePicture::ShownSizes &shown = {});
     ~UrlHandler() override;
 
     // Every document request and download fails when no data moved for this long (default
@@ -89,6 +91,7 @@ private:
     RequestPolicy m_requestPolicy;
     QNetworkProxy m_proxy;
     QString m_cacheDirectory;
+    OutsidePicture::ShownSizes m_shown;
     int m_transferTimeoutMs = 0;
     int m_deadlineMs = 0;
     bool m_downloadsStored = true;

@@ -1,6 +1,8 @@
 #include "widgets/RecFrame.h"
 #include "ui_RecFrame.h"
 
+#include "config/OutsidePicture.h"
+
 #include "host/LMGA.h"
 #include "host/LmProductInfo.h"
 #include "host/LmResourceMgr.h"
@@ -8,6 +10,7 @@
 
 #include <QDesktopServices>
 #include <QImage>
+#include <QImageReader>
 #include <QPixmap>
 #include <QUrl>
 
@@ -83,11 +86,27 @@ void RecFrame::setBackground(const QString &path)
     setAutoFillBackground(true);
 }
 
+QSize RecFrame::shownIconSize()
+{
+    const double scale = dpiScale();
+    const QSize box = OutsidePicture::ShownSizes().icon;
+    return QSize(qRound(box.width() * scale), qRound(box.height() * scale));
+}
+
 void RecFrame::setIcon(const QString &path)
 {
     Log("debug", 1, QStringLiteral("RecFrame::setIcon iconPath:") + path);
-    const QPixmap icon = loadUncached(path);
-    ui->recIcon->setPixmap(scaledTo(icon, displaySize(icon.size())));
+    // Decoded at the size shown, which the tile's icon box bounds.
+    QImageReader reader(path);
+    const QSize shown = OutsidePicture::storedSize(displaySize(reader.size()),
+                                                   shownIconSize(),
+                                                   true);
+    QImage icon;
+    if (!shown.isEmpty()) {
+        reader.setScaledSize(shown);
+        reader.read(&icon);
+    }
+    ui->recIcon->setPixmap(QPixmap::fromImage(icon));
     ui->recIcon->setAlignment(Qt::AlignCenter);
 }
 

@@ -27,6 +27,9 @@ public:
     // Factor from the pictures' drawn size to the screen: the system zoom, or 1 when the
     // product keeps its tiles at their drawn size ("NoUserDpiChange" = 1).
     static double dpiScale();
+    // The icon box of a tile on screen: the tile's icon is shown at half its pixel size, times
+    // dpiScale, and at most this large.
+    static QSize shownIconSize();
 
 private:
     Ui::RecFrame *ui;

@@ -16,6 +16,7 @@
 #include "host/LmSingleInstance.h"
 #include "host/Utility.h"
 #include "removal/FileDeletionThread.h"
+#include "widgets/RecFrame.h"
 #include "wizard/FeedbackReport.h"
 #include "wizard/PictureSnapshot.h"
 #include "wizard/UserIdentifier.h"
@@ -122,7 +123,19 @@ void Uninstall::initData()
     Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
     createUID();
 
-    profile = new UninstallProfile(nullptr);
+    profile = new UninstallProfile(nullptr, shownPictureSizes());
+}
+
+// The skin sizes the offer pictures' widgets, within the window.
+OutsidePicture::ShownSizes Uninstall::shownPictureSizes()
+{
+    ui->discountBg->ensurePolished();
+    ui->purchaseImg->ensurePolished();
+    OutsidePicture::ShownSizes shown;
+    shown.banner = ui->discountBg->maximumSize().boundedTo(size());
+    shown.promotion = ui->purchaseImg->maximumSize().boundedTo(size());
+    shown.icon = RecFrame::shownIconSize();
+    return shown;
 }
 
 void Uninstall::initUI()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/OutsidePicture.h"
 #include "config/RecApp.h"
 #include "host/LmMainWindowBase.h"
 
@@ -91,6 +92,7 @@ private:
     void updateContinueRule();
     void applyOfferImages(const QString &bannerName, const QString &promotionName);
     void keepPicturesInMemory();
+    OutsidePicture::ShownSizes shownPictureSizes();
     void createUID();
     void sendFirstReport();
     void sendSecondReport();

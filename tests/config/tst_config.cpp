@@ -9,6 +9,7 @@
 #include "host/Framework.h"
 #include "host/LmSettings.h"
 
+#include <QImageReader>
 #include <QSslConfiguration>
 #include <QtTest>
 
@@ -19,10 +20,12 @@ namespace {
 using S = HttpTestServer;
 const QByteArray program = QByteArray::fromHex("7f00010d0a0aff"); // binary: NUL, CR LF
 
-QByteArray png(int width = 2)
+QByteArray png(int width = 2, int height = 1)
 {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
     QBuffer buffer;
-    QImage(width, 1, QImage::Format_RGB32).save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     return buffer.data();
 }
 
@@ -49,11 +52,14 @@ private slots:
     void initTestCase();
     void hostileServers_data();
     void hostileServers();
+    void cachedLargerThanShown();
     void updaterProof_data();
     void updaterProof();
 
 private:
     S::Response configuration(const QString &key = "version", const QString &value = "v1") const;
+    // The configuration, the documents and the pictures as hostileServers serves them.
+    void serveEverything();
 
     TestEnvironment m_env;
     HttpTestServer m_web;
@@ -160,7 +166,8 @@ S::Response ConfigTest::configuration(const QString &key, const QString &value) 
 
 void ConfigTest::hostileServers_data()
 {
-    // What was emitted; the documents, then the pictures requested, in order; the files cached.
+    // What was emitted; the documents, then the pictures requested, in order; the files cached,
+    // with their pixel size where it is not the 2 x 1 served.
     QTest::addColumn<QString>("path");
     QTest::addColumn<S::Response>("response");
     QTest::addColumn<QString>("expected");
@@ -191,6 +198,11 @@ void ConfigTest::hostileServers_data()
     row("undecodable banner", banner, S::answer(200, "\x89PNG no")) << remote + noBanner;
     row("banner of huge pixel size", banner, S::answer(200, png(5000))) << remote + noBanner;
     row("huge banner", banner, S::endless(5 << 20)) << remote + noBanner;
+    // Stored at twice the size shown: the banner stretched over 857 x 70, an icon within 48 x 48.
+    row("banner of 4096 x 4096 pixels", banner, S::answer(200, png(4096, 4096)))
+        << remote + pics + "a.png b.png banner_pic_en.png 1714x140 promotion_pic_en.png";
+    row("icon of 4096 x 2048 pixels", "/icons/a", S::answer(200, png(4096, 2048)))
+        << remote + pics + "a.png 96x48 b.png banner_pic_en.png promotion_pic_en.png";
     row("banner redirected in a loop", banner, S::redirect(m_web.url("/loop")))
         << remote + noBanner;
     row("banner from https to http",
@@ -211,16 +223,8 @@ void ConfigTest::hostileServers()
     LmSettings::instance()->setApplicationParam("uninstall_version", QVariant());
     UninstallProfile::setLoadingDeadline(
         QString(QTest::currentDataTag()).contains("deadline") ? 800 : 15000);
-    m_web.setResponse("/config", configuration());
-    m_web.setResponse("/apps", apps("a.png b.png", m_web));
-    m_web.setResponse("/chose", S::answer(200, R"({"uninstallChose": {"en": ["slow"]}})"));
-    m_web.setResponse("/cause", S::answer(200, R"({"uninstallCause": {"en": {}}})"));
-    for (const char *picture : {"/img/banner_en.png", "/img/promotion_en.png", "/icons/a"})
-        m_web.setResponse(picture, S::answer(200, png()));
-    // Late enough for every document to have arrived first.
-    m_web.setResponse("/icons/b", S::answerAfter(300, 200, png()));
+    serveEverything();
     m_web.setResponse(path, response);
-    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()}});
     const int before = m_web.requests().size();
 
     UninstallProfile loader;
@@ -236,14 +240,48 @@ void ConfigTest::hostileServers()
         const QStringList paths = m_web.requestedPaths().mid(before);
         const QStringList inOrder = paths.filter(QRegularExpression("^/(c|a)"))
                                     + paths.filter("/i");
-        return seen.join('|') + " ; " + inOrder.join(' ') + " ; "
-               + QDir(cache).entryList(QDir::Files | QDir::Hidden, QDir::Name).join(' ');
+        QStringList cached;
+        for (const QString &name : QDir(cache).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            const QSize size = QImageReader(cache + name).size();
+            cached << name;
+            if (size != QSize(2, 1))
+                cached << QString("%1x%2").arg(size.width()).arg(size.height());
+        }
+        return seen.join('|') + " ; " + inOrder.join(' ') + " ; " + cached.join(' ');
     };
 
     QFETCH(QString, expected);
     QTRY_COMPARE_WITH_TIMEOUT(outcome(), expected, 5000);
     QTest::qWait(400); // and nothing follows
     QCOMPARE(outcome(), expected);
+}
+
+void ConfigTest::serveEverything()
+{
+    m_web.setResponse("/config", configuration());
+    m_web.setResponse("/apps", apps("a.png b.png", m_web));
+    m_web.setResponse("/chose", S::answer(200, R"({"uninstallChose": {"en": ["slow"]}})"));
+    m_web.setResponse("/cause", S::answer(200, R"({"uninstallCause": {"en": {}}})"));
+    for (const char *picture : {"/img/banner_en.png", "/img/promotion_en.png", "/icons/a"})
+        m_web.setResponse(picture, S::answer(200, png()));
+    // Late enough for every document to have arrived first.
+    m_web.setResponse("/icons/b", S::answerAfter(300, 200, png()));
+    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()}});
+}
+
+void ConfigTest::cachedLargerThanShown()
+{
+    // Cached by an earlier run, of the version served now, but larger than an icon is shown.
+    const QString cache = DataDirectory::cacheDirectory();
+    QDir(cache).removeRecursively();
+    QVERIFY(QDir().mkpath(cache));
+    QVERIFY(QImage(200, 200, QImage::Format_RGB32).save(cache + "a.png"));
+    LmSettings::instance()->setApplicationParam("uninstall_version", "v1");
+    UninstallProfile::setLoadingDeadline(15000);
+    serveEverything();
+
+    UninstallProfile loader;
+    QTRY_COMPARE(QImageReader(cache + "a.png").size(), QSize(2, 1));
 }
 
 void ConfigTest::updaterProof_data()
