@@ -137,6 +137,7 @@ void ConfigTest::initTestCase()
     QVERIFY(Framework::init(0, 0, nullptr));
     m_secure.useTls(m_identity.certificate, m_identity.key);
     m_secure.setResponse("/img/banner_en.png", S::redirect(m_web.url("/img/banner_en.png")));
+    m_secure.setResponse("/self-signed/banner_en.png", S::answer(200, png()));
     m_web.setResponse("/loop", S::redirect(m_web.url("/loop")));
     const QString defaults = "resources/uninstallConfig/";
     m_env.writeFile(defaults + "recommendApp.json", R"({"recommendApp": {"en": [{"icon": "d"}]}})");
@@ -163,10 +164,14 @@ void ConfigTest::hostileServers_data()
     // What was emitted; the documents, then the pictures requested, in order; the files cached.
     QTest::addColumn<QString>("path");
     QTest::addColumn<S::Response>("response");
+    QTest::addColumn<QString>("strictTls"); // the product's "uninstallStrictTls"
     QTest::addColumn<QString>("expected");
 
-    const auto row = [](const char *name, const char *path, const S::Response &r) -> QTestData & {
-        return QTest::newRow(name) << QString(path) << r;
+    const auto row = [](const char *name,
+                        const char *path,
+                        const S::Response &r,
+                        const QString &strictTls = {}) -> QTestData & {
+        return QTest::newRow(name) << QString(path) << r << strictTls;
     };
     const char *banner = "/img/banner_en.png";
     const QString remote = "apps 2|reasons slow|done ; /config /apps /chose /cause ";
@@ -195,8 +200,14 @@ void ConfigTest::hostileServers_data()
         << remote + noBanner;
     row("banner from https to http",
         "/config",
-        configuration("banner_pic", m_secure.url("/img/banner_").toString()))
+        configuration("banner_pic", m_secure.url("/img/banner_").toString()),
+        "0")
         << remote + noBanner.mid(19);
+    const QString selfSigned = m_secure.url("/self-signed/banner_").toString();
+    row("banner self-signed", "/config", configuration("banner_pic", selfSigned))
+        << remote + noBanner.mid(19);
+    row("banner self-signed, errors allowed", "/config", configuration("banner_pic", selfSigned), "0")
+        << remote + all.mid(19);
     // The window leaves its loading page at the deadline; the late end refreshes the pictures.
     row("banner trickling past the loading deadline", banner, S::trickle(100))
         << QString(remote).replace("done ;", "done|done ;") + noBanner;
@@ -206,6 +217,7 @@ void ConfigTest::hostileServers()
 {
     QFETCH(QString, path);
     QFETCH(S::Response, response);
+    QFETCH(QString, strictTls);
     const QString cache = DataDirectory::cacheDirectory();
     QDir(cache).removeRecursively();
     LmSettings::instance()->setApplicationParam("uninstall_version", QVariant());
@@ -220,7 +232,8 @@ void ConfigTest::hostileServers()
     // Late enough for every document to have arrived first.
     m_web.setResponse("/icons/b", S::answerAfter(300, 200, png()));
     m_web.setResponse(path, response);
-    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()}});
+    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()},
+                           {"uninstallStrictTls", strictTls}});
     const int before = m_web.requests().size();
 
     UninstallProfile loader;
@@ -260,10 +273,10 @@ void ConfigTest::updaterProof_data()
     QTest::newRow("http, another checksum") << "http|" + sum.left(63) + "0||" << false;
     QTest::newRow("http, no checksum") << QString("http|||") << false;
     QTest::newRow("untrusted") << QString("untrusted|||") << false;
-    QTest::newRow("untrusted, checksum") << "untrusted|" + sum + "||" << true;
-    QTest::newRow("untrusted, strict, checksum") << "untrusted|" + sum + "||1" << false;
+    // Certificate errors are never ignored for the updater, even where the product allows it.
+    QTest::newRow("untrusted, checksum, errors allowed") << "untrusted|" + sum + "||0" << false;
     QTest::newRow("another host's") << QString("other host|||") << false;
-    QTest::newRow("another host's, checksum") << "other host|" + sum + "||" << true;
+    QTest::newRow("another host's, checksum") << "other host|" + sum + "||" << false;
     QTest::newRow("trusted, strict") << QString("trusted|||1") << true;
 }
 
@@ -290,8 +303,10 @@ void ConfigTest::updaterProof()
 
     // The download goes to a temporary file beside it, removed when the program is not kept.
     const QFileInfo updater(DataDirectory::updaterFile());
-    QTRY_COMPARE(updater.dir().entryList(QDir::Files),
-                 kept ? QStringList(updater.fileName()) : QStringList());
+    const QStringList expected = kept ? QStringList(updater.fileName()) : QStringList();
+    QTRY_COMPARE(updater.dir().entryList(QDir::Files), expected);
+    QTest::qWait(300); // a program not kept is not there at once either
+    QCOMPARE(updater.dir().entryList(QDir::Files), expected);
     QSslConfiguration::setDefaultConfiguration(defaults);
     QFile file(updater.filePath());
     QVERIFY(!kept || (file.open(QIODevice::ReadOnly) && file.readAll() == program));
