@@ -3,6 +3,7 @@
 #include "SelfSignedCertificate.h"
 #include "host/DataDirectory.h"
 
+#include "config/BoundedReply.h"
 #include "config/ConfigDocuments.h"
 #include "config/UninstallProfile.h"
 #include "config/UrlHandler.h"
@@ -51,6 +52,8 @@ private slots:
     void hostileServers();
     void updaterProof_data();
     void updaterProof();
+    void reportPosts_data();
+    void reportPosts();
 
 private:
     S::Response configuration(const QString &key = "version", const QString &value = "v1") const;
@@ -313,6 +316,72 @@ void ConfigTest::updaterProof()
 #ifndef Q_OS_WIN
     QCOMPARE(updater.isExecutable(), kept);
 #endif
+}
+
+void ConfigTest::reportPosts_data()
+{
+    QTest::addColumn<QString>("service"); // "http", "self-signed" or "trusted https"
+    QTest::addColumn<S::Response>("answer");
+    QTest::addColumn<QString>("strictTls"); // the product's "uninstallStrictTls"
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QStringList>("posted"); // where a POST with the whole report arrived
+
+    const auto moved = [this](int status) {
+        S::Response response = S::redirect(m_web.url("/moved"));
+        response.status = status;
+        return response;
+    };
+    const QStringList reposted{"/report", "/moved"};
+    QTest::newRow("moved with 302") << "http" << moved(302) << "" << true << reposted;
+    QTest::newRow("moved with 303") << "http" << moved(303) << "" << true << reposted;
+    QTest::newRow("moved with 307") << "http" << moved(307) << "" << true << reposted;
+    QStringList loop; // the first post and five redirects
+    for (int post = 0; post <= 5; ++post)
+        loop << "/report";
+    QTest::newRow("moved in a loop")
+        << "http" << S::redirect(m_web.url("/report")) << "" << false << loop;
+    QTest::newRow("moved from https to http")
+        << "trusted https" << moved(302) << "" << false << QStringList{"/report"};
+    QTest::newRow("self-signed") << "self-signed" << S::answer(200, "ok") << "" << false
+                                 << QStringList();
+    QTest::newRow("self-signed, errors allowed elsewhere")
+        << "self-signed" << S::answer(200, "ok") << "0" << false << QStringList();
+}
+
+void ConfigTest::reportPosts()
+{
+    QFETCH(QString, service);
+    QFETCH(S::Response, answer);
+    QFETCH(QString, strictTls);
+    m_env.writeProductIni({{"uninstallStrictTls", strictTls}});
+    HttpTestServer &server = service == "http" ? m_web : m_secure;
+    server.setResponse("/report", answer);
+    m_web.setResponse("/moved", S::answer(200, "ok"));
+    const QSslConfiguration defaults = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration trusting = defaults;
+    trusting.addCaCertificate(m_identity.certificate);
+    QSslConfiguration::setDefaultConfiguration(service == "trusted https" ? trusting : defaults);
+    const int webBefore = m_web.requests().size();
+    const int secureBefore = m_secure.requests().size();
+    const QByteArray report = R"({"tid":"12052026013015","userEmail":"a@example.com"})";
+
+    QNetworkAccessManager manager; // the wizard's reports have one of their own
+    std::unique_ptr<BoundedReply> reply(
+        BoundedReply::post(&manager,
+                           server.url("/report").toString(),
+                           report,
+                           {1000, 3000, BoundedReply::documentBytes}));
+    QSignalSpy finished(reply.get(), &BoundedReply::finished);
+    QVERIFY(finished.wait(5000));
+    QSslConfiguration::setDefaultConfiguration(defaults);
+
+    QStringList posted;
+    for (const S::Request &request :
+         m_secure.requests().mid(secureBefore) + m_web.requests().mid(webBefore))
+        if (request.method == "POST" && request.body == report)
+            posted << request.path;
+    QTEST(reply->succeeded(), "confirmed");
+    QTEST(posted, "posted");
 }
 
 QTEST_MAIN(ConfigTest)
