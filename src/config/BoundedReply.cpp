@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int maxRedirects = 5;
+constexpr qint64 readBufferBytes = 256 << 10;
 
 } // namespace
 
@@ -92,6 +93,9 @@ void BoundedReply::send()
         request.setMaximumRedirectsAllowed(maxRedirects);
         m_reply = m_manager->get(request);
     }
+    // Before the request starts: Qt's network thread then reads no further ahead than this,
+    // whatever the server's speed.
+    m_reply->setReadBufferSize(readBufferBytes);
     m_reply->setParent(this);
     m_policy.apply(m_reply);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &BoundedReply::checkAnnouncedLength);
