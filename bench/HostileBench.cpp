@@ -2,8 +2,11 @@
 
 #include "BenchRun.h"
 #include "ConfigService.h"
+#include "platform/ProcessEnvironment.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -104,6 +107,44 @@ HostileBench::Row measuredRun(BenchRun &run, const QString &behaviour, const QSt
     return row;
 }
 
+// What the loopback server sends for a body of that length.
+QString sha256OfServed(qint64 length)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    const QByteArray piece(1 << 16, 'x');
+    for (qint64 left = length; left > 0; left -= piece.size())
+        hash.addData(piece.constData(), int(qMin<qint64>(left, piece.size())));
+    return QString::fromLatin1(hash.result().toHex());
+}
+
+HostileBench::Row measureUpdater()
+{
+    HostileBench::Row row;
+    row.behaviour = QStringLiteral("1 GB at full speed");
+    row.target = QStringLiteral("updater");
+    ConfigService service;
+    service.setResponse(QStringLiteral("/updater"), HttpTestServer::endless(gib));
+    BenchRun run;
+    // With its checksum the updater is kept over http, so the run can wait for the stored file.
+    run.installation().layOut(
+        {{QStringLiteral("uninstallConfigURL"), service.configUrl()},
+         {QStringLiteral("updateAppUrl"), service.url(QStringLiteral("/updater"))},
+         {QStringLiteral("updateAppSha256"), sha256OfServed(gib)}});
+    const QString updater = run.installation().dataDir() + QStringLiteral("/updater/Demo Suite")
+                            + QString::fromStdString(platform::executableSuffix());
+    run.setAutopilot(QStringLiteral("page:1;file:") + updater
+                     + QStringLiteral(";click:btnCancel_1"));
+    run.setProbe({});
+    const ChildRun::Result result = run.runHost({QStringLiteral("-start_uninstall")}, timeoutMs);
+    if (BenchRun::hostResult(result) != 0 || QFileInfo(updater).size() != gib)
+        row.failure = QStringLiteral("no updater of 1 GiB stored, or no end after the cancel: ")
+                      + QString::fromLocal8Bit(result.output.right(200));
+    else
+        row.storedS = double(result.endNs - result.spawnNs) / 1e9;
+    row.peakMb = double(run.probeValues().value(QStringLiteral("peakKb"))) / 1024.0;
+    return row;
+}
+
 } // namespace
 
 QVector<HostileBench::Row> HostileBench::measureLargestPictures()
@@ -168,5 +209,6 @@ QVector<HostileBench::Row> HostileBench::measure()
             rows << measuredRun(run, name, target.name);
         }
     }
+    rows << measureUpdater();
     return rows + measureLargestPictures();
 }

@@ -5,7 +5,9 @@
 
 /// Whole runs against a configuration service that misbehaves on purpose, one behaviour on one
 /// target (the configuration, the recommended-apps document or the banner) per run: how long the
-/// loading page stays up and the process's peak memory.
+/// loading page stays up and the process's peak memory. And one run that downloads an updater of
+/// 1 GiB, its cap, as fast as the loopback server sends it: how long until it is stored, and the
+/// peak memory meanwhile.
 class HostileBench
 {
 public:
@@ -13,7 +15,8 @@ public:
     {
         QString behaviour;
         QString target;
-        double leftS = -1; // process start to the discount offer on screen
+        double leftS = -1;   // process start to the discount offer on screen
+        double storedS = -1; // the updater's run only: process start to the updater stored
         double peakMb = -1;
         double peakTargetMb = 100.0;
         QString failure;

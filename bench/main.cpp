@@ -140,6 +140,16 @@ void hostile(bool onlyPictures)
             failed(label + QStringLiteral(": ") + row.failure);
             continue;
         }
+        if (row.storedS >= 0) {
+            const bool rowMet = row.peakMb < 100.0;
+            met = met && rowMet;
+            line(label,
+                 number(row.storedS, 1) + " s",
+                 QStringLiteral("to store it, %1 MB peak; target 100 MB: %2")
+                     .arg(number(row.peakMb, 1),
+                          rowMet ? QStringLiteral("met") : QStringLiteral("MISSED")));
+            continue;
+        }
         // Timed from the spawn, which comes up to half a second before the window first shows.
         const bool rowMet = row.leftS <= 15.5 && row.peakMb < row.peakTargetMb;
         met = met && rowMet;

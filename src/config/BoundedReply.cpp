@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int maxRedirects = 5;
+constexpr qint64 readBufferBytes = 256 << 10;
 
 } // namespace
 
@@ -19,8 +20,13 @@ bool BoundedReply::isRequestable(const QUrl &url)
            && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
-BoundedReply::BoundedReply(const Limits &limits, Sink sink)
-    : m_limits(limits)
+BoundedReply::BoundedReply(QNetworkAccessManager *manager,
+                           const Limits &limits,
+                           const RequestPolicy &policy,
+                           Sink sink)
+    : m_manager(manager)
+    , m_limits(limits)
+    , m_policy(policy)
     , m_sink(std::move(sink))
 {}
 
@@ -30,26 +36,25 @@ BoundedReply *BoundedReply::get(QNetworkAccessManager *manager,
                                 const RequestPolicy &policy,
                                 Sink sink)
 {
-    auto *reply = new BoundedReply(limits, std::move(sink));
-    reply->start(manager, address, nullptr, policy);
+    auto *reply = new BoundedReply(manager, limits, policy, std::move(sink));
+    reply->start(address);
     return reply;
 }
 
 BoundedReply *BoundedReply::post(QNetworkAccessManager *manager,
                                  const QString &address,
                                  const QByteArray &body,
-                                 const Limits &limits,
-                                 const RequestPolicy &policy)
+                                 const Limits &limits)
 {
-    auto *reply = new BoundedReply(limits, {});
-    reply->start(manager, address, &body, policy);
+    // What is posted carries the user's answers and identifier.
+    auto *reply = new BoundedReply(manager, limits, RequestPolicy().strict(), {});
+    reply->m_post = true;
+    reply->m_postBody = body;
+    reply->start(address);
     return reply;
 }
 
-void BoundedReply::start(QNetworkAccessManager *manager,
-                         const QString &address,
-                         const QByteArray *postBody,
-                         const RequestPolicy &policy)
+void BoundedReply::start(const QString &address)
 {
     m_url = QUrl(address, QUrl::TolerantMode);
     if (!isRequestable(m_url)) {
@@ -60,23 +65,7 @@ void BoundedReply::start(QNetworkAccessManager *manager,
         });
         return;
     }
-    QNetworkRequest request(m_url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setMaximumRedirectsAllowed(maxRedirects);
-    if (m_limits.idleMs > 0)
-        request.setTransferTimeout(m_limits.idleMs);
-    if (postBody) {
-        request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
-        m_reply = manager->post(request, *postBody);
-    } else {
-        m_reply = manager->get(request);
-    }
-    m_reply->setParent(this);
-    policy.apply(m_reply);
-    connect(m_reply, &QNetworkReply::metaDataChanged, this, &BoundedReply::checkAnnouncedLength);
-    connect(m_reply, &QNetworkReply::readyRead, this, &BoundedReply::take);
-    connect(m_reply, &QNetworkReply::finished, this, &BoundedReply::onFinished);
+    send();
     if (m_limits.deadlineMs > 0) {
         m_deadline = new QTimer(this);
         m_deadline->setSingleShot(true);
@@ -85,6 +74,59 @@ void BoundedReply::start(QNetworkAccessManager *manager,
         });
         m_deadline->start(m_limits.deadlineMs);
     }
+}
+
+void BoundedReply::send()
+{
+    QNetworkRequest request(m_url);
+    if (m_limits.idleMs > 0)
+        request.setTransferTimeout(m_limits.idleMs);
+    if (m_post) {
+        // Qt would follow a 301, 302 or 303 as a GET without the body: followed here instead.
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::ManualRedirectPolicy);
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+        m_reply = m_manager->post(request, m_postBody);
+    } else {
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::NoLessSafeRedirectPolicy);
+        request.setMaximumRedirectsAllowed(maxRedirects);
+        m_reply = m_manager->get(request);
+    }
+    // Before the request starts: Qt's network thread then reads no further ahead than this,
+    // whatever the server's speed.
+    m_reply->setReadBufferSize(readBufferBytes);
+    m_reply->setParent(this);
+    m_policy.apply(m_reply);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &BoundedReply::checkAnnouncedLength);
+    connect(m_reply, &QNetworkReply::readyRead, this, &BoundedReply::take);
+    connect(m_reply, &QNetworkReply::finished, this, &BoundedReply::onFinished);
+}
+
+bool BoundedReply::repostRedirected()
+{
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const QUrl target = m_reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    const QList<int> redirects{301, 302, 303, 307, 308};
+    if (!redirects.contains(status) || target.isEmpty())
+        return false;
+    const QUrl next = m_url.resolved(target);
+    if (m_reposts == maxRedirects)
+        m_error = QStringLiteral("more than %1 redirects").arg(maxRedirects);
+    else if (m_url.scheme() == QLatin1String("https") && next.scheme() != QLatin1String("https"))
+        m_error = QStringLiteral("redirect from https to ") + next.toString();
+    else if (!isRequestable(next))
+        m_error = QStringLiteral("redirect to a refused address: ") + next.toString();
+    if (!m_error.isEmpty())
+        return false;
+    ++m_reposts;
+    m_reply->disconnect(this);
+    m_reply->deleteLater();
+    m_body.clear();
+    m_received = 0;
+    m_url = next;
+    send();
+    return true;
 }
 
 void BoundedReply::fail(const QString &reason)
@@ -143,6 +185,9 @@ void BoundedReply::onFinished()
     if (m_reply->error() == QNetworkReply::NoError)
         take();
     if (m_done)
+        return;
+    if (m_post && m_error.isEmpty() && m_reply->error() == QNetworkReply::NoError
+        && repostRedirected())
         return;
     m_url = m_reply->url();
     if (m_url.scheme() == QLatin1String("https"))

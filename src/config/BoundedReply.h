@@ -17,7 +17,8 @@ class QTimer;
 /// One request whose answer is bounded in time and size. It fails when no data moved for the
 /// idle time, when its deadline passes, when the body (announced or actual) passes its cap, after
 /// more than five redirects or one from https to http, and on a final status outside 200-299.
-/// Only http and https addresses are requested; any other fails without a request.
+/// Only http and https addresses are requested; any other fails without a request. A POST never
+/// ignores certificate errors, and is posted again with its body wherever it is redirected.
 class BoundedReply : public QObject
 {
     Q_OBJECT
@@ -46,8 +47,7 @@ public:
     static BoundedReply *post(QNetworkAccessManager *manager,
                               const QString &address,
                               const QByteArray &body,
-                              const Limits &limits,
-                              const RequestPolicy &policy);
+                              const Limits &limits);
 
     bool succeeded() const { return m_done && m_error.isEmpty(); }
     QString errorString() const { return m_error; }
@@ -65,17 +65,24 @@ signals:
     void finished();
 
 private:
-    BoundedReply(const Limits &limits, Sink sink);
-    void start(QNetworkAccessManager *manager,
-               const QString &address,
-               const QByteArray *postBody,
-               const RequestPolicy &policy);
+    BoundedReply(QNetworkAccessManager *manager,
+                 const Limits &limits,
+                 const RequestPolicy &policy,
+                 Sink sink);
+    void start(const QString &address);
+    void send();
+    bool repostRedirected();
     void checkAnnouncedLength();
     void take();
     void onFinished();
 
+    QNetworkAccessManager *m_manager;
     Limits m_limits;
+    RequestPolicy m_policy;
     Sink m_sink;
+    bool m_post = false;
+    QByteArray m_postBody;
+    int m_reposts = 0;
     QNetworkReply *m_reply = nullptr;
     QTimer *m_deadline = nullptr;
     QByteArray m_body;

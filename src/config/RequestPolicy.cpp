@@ -10,7 +10,7 @@ RequestPolicy RequestPolicy::fromProduct()
     policy.m_strictTls = LmProductInfo::instance()
                              ->extendParam(QStringLiteral("uninstallStrictTls"), QString())
                              .trimmed()
-                         == QLatin1String("1");
+                         != QLatin1String("0");
     return policy;
 }
 

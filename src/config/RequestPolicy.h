@@ -2,8 +2,8 @@
 
 class QNetworkReply;
 
-/// How every request of the wizard is sent. Certificate errors are ignored unless the product
-/// sets the extended parameter "uninstallStrictTls" to 1; then they fail the request.
+/// How every request of the wizard is sent. Certificate errors fail the request unless the
+/// product sets the extended parameter "uninstallStrictTls" to 0.
 class RequestPolicy
 {
 public:
@@ -18,5 +18,5 @@ public:
     void apply(QNetworkReply *reply) const;
 
 private:
-    bool m_strictTls = false;
+    bool m_strictTls = true;
 };

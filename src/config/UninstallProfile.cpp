@@ -295,13 +295,11 @@ void UninstallProfile::downloadUpdater()
         return;
     }
     m_updaterHash = std::make_unique<QCryptographicHash>(QCryptographicHash::Sha256);
-    // Without a checksum only a valid certificate can prove the program.
-    const RequestPolicy policy = m_updaterSha256.isEmpty() ? m_requestPolicy.strict()
-                                                           : m_requestPolicy;
+    // A program that will be run is never taken past a certificate error, checksum or not.
     BoundedReply *reply = BoundedReply::get(m_networkManager,
                                             address,
                                             {idleTimeoutMs, 0, maxBytes},
-                                            policy,
+                                            m_requestPolicy.strict(),
                                             [this](const QByteArray &piece) {
                                                 m_updaterHash->addData(piece);
                                                 return m_updaterFile->write(piece) == piece.size();

@@ -3,7 +3,6 @@
 
 #include "checkclose/CheckCloseDlg.h"
 #include "config/BoundedReply.h"
-#include "config/RequestPolicy.h"
 #include "config/UninstallProfile.h"
 #include "host/DataDirectory.h"
 #include "host/Framework.h"
@@ -29,6 +28,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMovie>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QPixmapCache>
 #include <QProcess>
 #include <QTimer>
@@ -802,11 +803,16 @@ void Uninstall::postData(const QByteArray &data)
     if (reportUrl.isEmpty() || inFlight || (first ? firstReportPosted : secondReportPosted))
         return;
     inFlight = true;
-    BoundedReply *reply = BoundedReply::post(Framework::networkAccessManager(),
+    if (!m_reportManager) {
+        // Reports never ride a connection that a request ignoring certificate errors set up.
+        m_reportManager = new QNetworkAccessManager(this);
+        if (const QNetworkAccessManager *shared = Framework::networkAccessManager())
+            m_reportManager->setProxy(shared->proxy());
+    }
+    BoundedReply *reply = BoundedReply::post(m_reportManager,
                                              reportUrl,
                                              data,
-                                             {10000, 10000, BoundedReply::documentBytes},
-                                             RequestPolicy::fromProduct());
+                                             {10000, 10000, BoundedReply::documentBytes});
     reply->setParent(this);
     connect(reply, &BoundedReply::finished, this, [this, reply, first] {
         if (reply->succeeded())

@@ -16,6 +16,7 @@ class PictureSnapshot;
 class QAbstractButton;
 class QCheckBox;
 class QMovie;
+class QNetworkAccessManager;
 class QTimer;
 class UninstallProfile;
 
@@ -125,6 +126,7 @@ private:
     bool secondReportPosted = false;
     bool firstReportInFlight = false;
     bool secondReportInFlight = false;
+    QNetworkAccessManager *m_reportManager = nullptr;
     QByteArray firstReportData;
     QByteArray secondReportData;
     bool testMode = false;

@@ -3,6 +3,7 @@
 #include "SelfSignedCertificate.h"
 #include "host/DataDirectory.h"
 
+#include "config/BoundedReply.h"
 #include "config/ConfigDocuments.h"
 #include "config/UninstallProfile.h"
 #include "config/UrlHandler.h"
@@ -55,6 +56,8 @@ private slots:
     void cachedLargerThanShown();
     void updaterProof_data();
     void updaterProof();
+    void reportPosts_data();
+    void reportPosts();
 
 private:
     S::Response configuration(const QString &key = "version", const QString &value = "v1") const;
@@ -143,6 +146,7 @@ void ConfigTest::initTestCase()
     QVERIFY(Framework::init(0, 0, nullptr));
     m_secure.useTls(m_identity.certificate, m_identity.key);
     m_secure.setResponse("/img/banner_en.png", S::redirect(m_web.url("/img/banner_en.png")));
+    m_secure.setResponse("/self-signed/banner_en.png", S::answer(200, png()));
     m_web.setResponse("/loop", S::redirect(m_web.url("/loop")));
     const QString defaults = "resources/uninstallConfig/";
     m_env.writeFile(defaults + "recommendApp.json", R"({"recommendApp": {"en": [{"icon": "d"}]}})");
@@ -170,10 +174,14 @@ void ConfigTest::hostileServers_data()
     // with their pixel size where it is not the 2 x 1 served.
     QTest::addColumn<QString>("path");
     QTest::addColumn<S::Response>("response");
+    QTest::addColumn<QString>("strictTls"); // the product's "uninstallStrictTls"
     QTest::addColumn<QString>("expected");
 
-    const auto row = [](const char *name, const char *path, const S::Response &r) -> QTestData & {
-        return QTest::newRow(name) << QString(path) << r;
+    const auto row = [](const char *name,
+                        const char *path,
+                        const S::Response &r,
+                        const QString &strictTls = {}) -> QTestData & {
+        return QTest::newRow(name) << QString(path) << r << strictTls;
     };
     const char *banner = "/img/banner_en.png";
     const QString remote = "apps 2|reasons slow|done ; /config /apps /chose /cause ";
@@ -207,8 +215,14 @@ void ConfigTest::hostileServers_data()
         << remote + noBanner;
     row("banner from https to http",
         "/config",
-        configuration("banner_pic", m_secure.url("/img/banner_").toString()))
+        configuration("banner_pic", m_secure.url("/img/banner_").toString()),
+        "0")
         << remote + noBanner.mid(19);
+    const QString selfSigned = m_secure.url("/self-signed/banner_").toString();
+    row("banner self-signed", "/config", configuration("banner_pic", selfSigned))
+        << remote + noBanner.mid(19);
+    row("banner self-signed, errors allowed", "/config", configuration("banner_pic", selfSigned), "0")
+        << remote + all.mid(19);
     // The window leaves its loading page at the deadline; the late end refreshes the pictures.
     row("banner trickling past the loading deadline", banner, S::trickle(100))
         << QString(remote).replace("done ;", "done|done ;") + noBanner;
@@ -218,6 +232,7 @@ void ConfigTest::hostileServers()
 {
     QFETCH(QString, path);
     QFETCH(S::Response, response);
+    QFETCH(QString, strictTls);
     const QString cache = DataDirectory::cacheDirectory();
     QDir(cache).removeRecursively();
     LmSettings::instance()->setApplicationParam("uninstall_version", QVariant());
@@ -225,6 +240,8 @@ void ConfigTest::hostileServers()
         QString(QTest::currentDataTag()).contains("deadline") ? 800 : 15000);
     serveEverything();
     m_web.setResponse(path, response);
+    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()},
+                           {"uninstallStrictTls", strictTls}});
     const int before = m_web.requests().size();
 
     UninstallProfile loader;
@@ -298,10 +315,10 @@ void ConfigTest::updaterProof_data()
     QTest::newRow("http, another checksum") << "http|" + sum.left(63) + "0||" << false;
     QTest::newRow("http, no checksum") << QString("http|||") << false;
     QTest::newRow("untrusted") << QString("untrusted|||") << false;
-    QTest::newRow("untrusted, checksum") << "untrusted|" + sum + "||" << true;
-    QTest::newRow("untrusted, strict, checksum") << "untrusted|" + sum + "||1" << false;
+    // Certificate errors are never ignored for the updater, even where the product allows it.
+    QTest::newRow("untrusted, checksum, errors allowed") << "untrusted|" + sum + "||0" << false;
     QTest::newRow("another host's") << QString("other host|||") << false;
-    QTest::newRow("another host's, checksum") << "other host|" + sum + "||" << true;
+    QTest::newRow("another host's, checksum") << "other host|" + sum + "||" << false;
     QTest::newRow("trusted, strict") << QString("trusted|||1") << true;
 }
 
@@ -328,14 +345,62 @@ void ConfigTest::updaterProof()
 
     // The download goes to a temporary file beside it, removed when the program is not kept.
     const QFileInfo updater(DataDirectory::updaterFile());
-    QTRY_COMPARE(updater.dir().entryList(QDir::Files),
-                 kept ? QStringList(updater.fileName()) : QStringList());
+    const QStringList expected = kept ? QStringList(updater.fileName()) : QStringList();
+    QTRY_COMPARE(updater.dir().entryList(QDir::Files), expected);
+    QTest::qWait(300); // a program not kept is not there at once either
+    QCOMPARE(updater.dir().entryList(QDir::Files), expected);
     QSslConfiguration::setDefaultConfiguration(defaults);
     QFile file(updater.filePath());
     QVERIFY(!kept || (file.open(QIODevice::ReadOnly) && file.readAll() == program));
 #ifndef Q_OS_WIN
     QCOMPARE(updater.isExecutable(), kept);
 #endif
+}
+
+void ConfigTest::reportPosts_data()
+{
+    QTest::addColumn<QUrl>("service");
+    QTest::addColumn<S::Response>("answer");
+    QTest::addColumn<QString>("strictTls"); // the product's "uninstallStrictTls"
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QStringList>("posted"); // where over http a POST with the report arrived
+
+    const QUrl report = m_web.url("/report");
+    for (int status : {302, 303, 307})
+        QTest::addRow("moved with %d", status)
+            << report << S::Response{status, {}, {}, -1, 0, m_web.url("/moved").toEncoded()} << ""
+            << true << QStringList{"/report", "/moved"};
+    QTest::newRow("moved in a loop") << report << S::redirect(report) << "" << false
+                                     << QStringList(QVector<QString>(6, "/report").toList());
+    for (const char *strictTls : {"", "0"})
+        QTest::addRow("self-signed, uninstallStrictTls=%s", strictTls)
+            << m_secure.url("/report") << S::answer(200, "ok") << strictTls << false
+            << QStringList();
+}
+
+void ConfigTest::reportPosts()
+{
+    QFETCH(QUrl, service);
+    QFETCH(S::Response, answer);
+    QFETCH(QString, strictTls);
+    m_env.writeProductIni({{"uninstallStrictTls", strictTls}});
+    (service.scheme() == "https" ? m_secure : m_web).setResponse("/report", answer);
+    m_web.setResponse("/moved", S::answer(200, "ok"));
+    const int before = m_web.requests().size();
+    const QByteArray body = R"({"tid":"12052026013015","userEmail":"a@example.com"})";
+
+    QNetworkAccessManager manager; // the wizard's reports have one of their own
+    std::unique_ptr<BoundedReply> reply(
+        BoundedReply::post(&manager, service.toString(), body, {1000, 3000, 1 << 20}));
+    QSignalSpy finished(reply.get(), &BoundedReply::finished);
+    QVERIFY(finished.wait(5000));
+
+    QStringList posted;
+    for (const S::Request &request : m_web.requests().mid(before))
+        if (request.method == "POST" && request.body == body)
+            posted << request.path;
+    QTEST(reply->succeeded(), "confirmed");
+    QTEST(posted, "posted");
 }
 
 QTEST_MAIN(ConfigTest)
