@@ -6,6 +6,7 @@
 #include "platform/NamedLock.h"
 #include "platform/WindowActivation.h"
 
+#include <QFile>
 #include <QSharedMemory>
 #include <QWidget>
 #include <QtEndian>
@@ -58,14 +59,34 @@ UninstallSingleInstance::UninstallSingleInstance()
             activateRunningWizard();
         return;
     }
-    // The lock makes this the only wizard, so a segment left by one that was killed is taken over.
-    // Attaching comes first: Qt cannot attach by a native key after a failed create().
-    if (sharedMemory->attach(QSharedMemory::ReadWrite)
-        || sharedMemory->create(segmentSize, QSharedMemory::ReadWrite))
-        return;
-    // The lock alone decides who runs; without a segment a later start only cannot bring this
-    // wizard to the front.
-    Log("error", 1, QStringLiteral("no window segment: ") + sharedMemory->errorString());
+    if (!takeSegment())
+        Log("error", 1, QStringLiteral("no window segment: ") + sharedMemory->errorString());
+}
+
+// The lock makes this the only wizard, so a segment left by one that was killed is taken over.
+// Without a segment the lock still decides who runs; a later start only cannot bring this wizard
+// to the front.
+bool UninstallSingleInstance::takeSegment()
+{
+    const QString keyFile = sharedMemory->key().isEmpty() ? sharedMemory->nativeKey() : QString();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) { // Qt cannot attach by a native key with an object whose create() failed
+            delete sharedMemory;
+            sharedMemory = new QSharedMemory(this);
+            sharedMemory->setNativeKey(keyFile);
+        }
+        if (sharedMemory->attach(QSharedMemory::ReadWrite)
+            || sharedMemory->create(segmentSize, QSharedMemory::ReadWrite))
+            return true;
+        if (sharedMemory->error() != QSharedMemory::AlreadyExists || keyFile.isEmpty())
+            return false;
+        // The key file's inode names the segment; one under that name that cannot be attached
+        // is another program's, so a new file (held while the old one lives: another inode).
+        const QString fresh = keyFile + QStringLiteral(".new");
+        if (attempt > 0 && QFile(fresh).open(QIODevice::WriteOnly) && QFile::remove(keyFile))
+            QFile::rename(fresh, keyFile);
+    }
+    return false;
 }
 
 UninstallSingleInstance::~UninstallSingleInstance() = default;
