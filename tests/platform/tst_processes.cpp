@@ -74,12 +74,15 @@ private slots:
         }
         QVERIFY(!spared.contains(nullptr));
 
-        platform::terminateProcessesNamed(m_name.toStdString(),
-                                          QString(m_env.root() + "/install").toStdString(),
-                                          spared.first()->processId());
+        const platform::EndedProcesses ended
+            = platform::terminateProcessesNamed(m_name.toStdString(),
+                                                QString(m_env.root() + "/install").toStdString(),
+                                                spared.first()->processId());
 
+        QCOMPARE(ended.size(), std::size_t(doomed.size()));
         for (QProcess *process : doomed)
             QVERIFY(process->waitForFinished(30000) && process->exitStatus() == QProcess::CrashExit);
+        QVERIFY(ended.haveExited());
         for (QProcess *process : spared) { // it still runs: it ends normally once its input closes
             process->closeWriteChannel();
             QVERIFY(process->waitForFinished(30000)
