@@ -23,6 +23,8 @@ class TestSingleInstance : public QObject
     }
 
 private slots:
+    void init() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_env.root() + "/runtime")); }
+
     // Of simultaneous starts one runs; once it is killed, the next takes its segment over and
     // publishes its window there.
     void oneWizardPerProduct()
@@ -57,7 +59,7 @@ private slots:
         QTest::addColumn<QString>("runtimeDir"); // empty: unset
         QTest::addColumn<QString>("lockFolder"); // what /tmp/uninstall-locks-<uid> is beforehand
         QTest::addColumn<bool>("keyFileTaken");  // Qt's key file in TMPDIR, a dangling link
-        QTest::newRow("runtime folder missing") << "gone"
+        QTest::newRow("runtime folder missing") << "gone/deeper"
                                                 << "missing" << false;
         QTest::newRow("lock folder a link") << ""
                                             << "link" << false;
@@ -93,7 +95,6 @@ private slots:
         QCOMPARE(start(m_ini), "runnable=1");
         QCOMPARE(start(m_ini), "runnable=0");
         m_probes.clear();
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_env.root() + "/runtime"));
     }
 
     void startsOnlyWithADisplay()
