@@ -80,8 +80,9 @@ bool UninstallSingleInstance::takeSegment()
             return true;
         if (sharedMemory->error() != QSharedMemory::AlreadyExists || keyFile.isEmpty())
             return false;
-        // The key file's inode names the segment; one under that name that cannot be attached
-        // is another program's, so a new file (held while the old one lives: another inode).
+        // The key file's inode names the segment, and one under that name that cannot be attached
+        // is another program's: the file is replaced by one made while it still exists, so that
+        // the new one has another inode, hence another key.
         const QString fresh = keyFile + QStringLiteral(".new");
         if (attempt > 0 && QFile(fresh).open(QIODevice::WriteOnly) && QFile::remove(keyFile))
             QFile::rename(fresh, keyFile);
