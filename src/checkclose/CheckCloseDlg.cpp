@@ -49,12 +49,11 @@ void CheckCloseDlg::onKillPrograms()
         return;
     const QStringList programs{LmProductInfo::instance()->productName(QString())
                                + QString::fromStdString(platform::executableSuffix())};
+    const std::string installDirectory = LmProductInfo::instance()->installDirectory().toStdString();
     for (const QString &program : programs) {
         Log("debug", 1, QStringLiteral("kill program:") + program);
         m_ended.push_back(platform::terminateProcessesNamed(program.toStdString(),
-                                                            LmProductInfo::instance()
-                                                                ->installDirectory()
-                                                                .toStdString(),
+                                                            installDirectory,
                                                             QCoreApplication::applicationPid()));
     }
     // Ending a process only starts its end: a check at once would often still find it running
