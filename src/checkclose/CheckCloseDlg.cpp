@@ -8,6 +8,13 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// How long the dialog waits for ended processes to go before the wizard checks again.
+constexpr int exitWaitMilliseconds = 5000;
+
+} // namespace
+
 CheckCloseDlg::CheckCloseDlg(QWidget *parent)
     : LmMainWindowBase(parent)
 {
@@ -26,6 +33,8 @@ CheckCloseDlg::CheckCloseDlg(QWidget *parent)
             this,
             &CheckCloseDlg::onKillPrograms,
             Qt::DirectConnection);
+    m_waitTimer.setInterval(20);
+    connect(&m_waitTimer, &QTimer::timeout, this, &CheckCloseDlg::checkEnded);
 }
 
 CheckCloseDlg::~CheckCloseDlg()
@@ -36,13 +45,38 @@ CheckCloseDlg::~CheckCloseDlg()
 
 void CheckCloseDlg::onKillPrograms()
 {
+    if (m_waitTimer.isActive())
+        return;
     const QStringList programs{LmProductInfo::instance()->productName(QString())
                                + QString::fromStdString(platform::executableSuffix())};
+    const std::string installDirectory = LmProductInfo::instance()->installDirectory().toStdString();
     for (const QString &program : programs) {
         Log("debug", 1, QStringLiteral("kill program:") + program);
-        platform::terminateProcessesNamed(program.toStdString(),
-                                          LmProductInfo::instance()->installDirectory().toStdString(),
-                                          QCoreApplication::applicationPid());
+        m_ended.push_back(platform::terminateProcessesNamed(program.toStdString(),
+                                                            installDirectory,
+                                                            QCoreApplication::applicationPid()));
     }
+    // Ending a process only starts its end: a check at once would often still find it running
+    // and show the dialog again.
+    m_waitDeadline.setRemainingTime(exitWaitMilliseconds);
+    ui->btnContinue->setEnabled(false);
+    m_waitTimer.start();
+    checkEnded();
+}
+
+void CheckCloseDlg::checkEnded()
+{
+    // Closed meanwhile ("Cancel"): the wizard stays where it is.
+    if (!isVisible()) {
+        m_waitTimer.stop();
+        return;
+    }
+    for (const platform::EndedProcesses &ended : m_ended) {
+        if (!ended.haveExited() && !m_waitDeadline.hasExpired())
+            return;
+    }
+    m_waitTimer.stop();
+    m_ended.clear();
+    ui->btnContinue->setEnabled(true);
     emit completeKill();
 }

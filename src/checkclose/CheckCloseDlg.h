@@ -1,6 +1,12 @@
 #pragma once
 
 #include "host/LmMainWindowBase.h"
+#include "platform/ProcessControl.h"
+
+#include <QDeadlineTimer>
+#include <QTimer>
+
+#include <vector>
 
 namespace Ui {
 class CheckCloseDlg;
@@ -22,5 +28,11 @@ protected slots:
     void onKillPrograms();
 
 private:
+    void checkEnded();
+
     Ui::CheckCloseDlg *ui = nullptr;
+    // The processes ended by "Continue", until they are gone or the deadline has passed.
+    std::vector<platform::EndedProcesses> m_ended;
+    QTimer m_waitTimer;
+    QDeadlineTimer m_waitDeadline;
 };

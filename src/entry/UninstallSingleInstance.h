@@ -27,6 +27,7 @@ private:
     UninstallSingleInstance();
     ~UninstallSingleInstance() override;
 
+    bool takeSegment();
     void activateRunningWizard();
 
     bool runnable = true;

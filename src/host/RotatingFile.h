@@ -1,16 +1,23 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 
+#include <memory>
+
+namespace platform {
+class FileLock;
+}
+
 /// An append-only file that is moved aside to "<name>.1" (replacing the older copy) once it
-/// reaches its limit, so that years of runs never grow it without bound.
+/// reaches its limit, so that years of runs never grow it without bound. Processes share it:
+/// each line is appended, and the file moved aside, under a lock on "<name>.lock".
 class RotatingFile
 {
 public:
     static constexpr qint64 defaultLimit = 1024 * 1024;
 
     explicit RotatingFile(qint64 limit = defaultLimit);
+    ~RotatingFile();
 
     bool open(const QString &fileName);
     void close();
@@ -19,8 +26,7 @@ public:
     void append(const QByteArray &line);
 
 private:
-    void rotate();
-
-    QFile m_file;
+    QString m_fileName;
+    std::unique_ptr<platform::FileLock> m_lock;
     qint64 m_limit;
 };

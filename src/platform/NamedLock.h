@@ -2,8 +2,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace platform {
+
+// The folder of this user's locks and of the key files of shared segments on POSIX systems:
+// $XDG_RUNTIME_DIR when it is a folder of the user's own that only the user can enter, else
+// /tmp/uninstall-locks-<uid>, else a folder in the user's home, each made private when it is the
+// user's own. Empty on Windows (locks are objects of the logon session) or when no private folder
+// can be had. What was found wrong on the way is added to problems.
+std::string lockDirectory(std::vector<std::string> *problems = nullptr);
 
 class NamedLock
 {

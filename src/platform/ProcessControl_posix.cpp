@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <memory>
+#include <poll.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace platform {
@@ -75,26 +77,77 @@ struct CloseDirectory
 
 } // namespace
 
-void terminateProcessesNamed(const std::string &executableName,
-                             const std::string &installDirectory,
-                             std::int64_t ownPid)
+EndedProcesses::~EndedProcesses()
 {
+    close();
+}
+
+EndedProcesses::EndedProcesses(EndedProcesses &&other) noexcept
+    : m_handles(std::move(other.m_handles))
+{
+    other.m_handles.clear();
+}
+
+EndedProcesses &EndedProcesses::operator=(EndedProcesses &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_handles = std::move(other.m_handles);
+        other.m_handles.clear();
+    }
+    return *this;
+}
+
+void EndedProcesses::close()
+{
+    for (const std::intptr_t pidfd : m_handles)
+        ::close(int(pidfd));
+    m_handles.clear();
+}
+
+bool EndedProcesses::haveExited() const
+{
+    // A pidfd becomes readable once its process has exited, after its files were closed.
+    for (const std::intptr_t pidfd : m_handles) {
+        pollfd exited = {int(pidfd), POLLIN, 0};
+        if (::poll(&exited, 1, 0) == 0)
+            return false;
+    }
+    return true;
+}
+
+EndedProcesses terminateProcessesNamed(const std::string &executableName,
+                                       const std::string &installDirectory,
+                                       std::int64_t ownPid)
+{
+    EndedProcesses ended;
     const std::string inside = canonicalDirectory(installDirectory);
     const std::unique_ptr<DIR, CloseDirectory> proc(::opendir("/proc"));
     if (!proc || executableName.empty() || inside.empty())
-        return;
+        return ended;
     while (const dirent *entry = ::readdir(proc.get())) {
         const std::int64_t pid = processId(entry->d_name);
         if (pid == 0 || pid == ownPid)
             continue;
+        // Taken before the checks: should the number pass to a new process meanwhile, the pidfd
+        // still names the old one and the signal goes nowhere.
+        const int pidfd = int(::syscall(SYS_pidfd_open, pid_t(pid), 0));
         const std::string directory = std::string("/proc/") + entry->d_name;
-        if (!isOwnedByCurrentUser(directory))
-            continue;
-        const std::string path = executablePathOf(directory);
-        if (path.compare(0, inside.size(), inside) == 0
-            && equalIgnoringCase(baseName(path), executableName))
-            ::kill(pid_t(pid), SIGKILL);
+        const std::string path = isOwnedByCurrentUser(directory) ? executablePathOf(directory)
+                                                                 : std::string();
+        if (!path.empty() && path.compare(0, inside.size(), inside) == 0
+            && equalIgnoringCase(baseName(path), executableName)) {
+            if (pidfd < 0) // a system without pidfds: ended, not awaited
+                ::kill(pid_t(pid), SIGKILL);
+            else if (::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0) == 0) {
+                ended.m_handles.push_back(pidfd);
+                continue;
+            }
+        }
+        if (pidfd >= 0)
+            ::close(pidfd);
     }
+    return ended;
 }
 
 } // namespace platform

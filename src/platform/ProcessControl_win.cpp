@@ -77,31 +77,71 @@ struct Scope
     std::int64_t ownPid;
 };
 
-void terminateIfInScope(const PROCESSENTRY32W &entry, const Scope &scope)
+// The process's handle when it was told to end, else null.
+HANDLE terminateIfInScope(const PROCESSENTRY32W &entry, const Scope &scope)
 {
     // As the file system compares names: every letter without regard to case, not only ASCII
     // ones as the C runtime's comparison does.
     if (std::int64_t(entry.th32ProcessID) == scope.ownPid
         || CompareStringOrdinal(entry.szExeFile, -1, scope.name.c_str(), -1, TRUE) != CSTR_EQUAL)
-        return;
+        return nullptr;
     DWORD session = 0;
     if (!ProcessIdToSessionId(entry.th32ProcessID, &session) || session != scope.session)
-        return;
-    const Handle process(OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION,
-                                     FALSE,
-                                     entry.th32ProcessID));
+        return nullptr;
+    Handle process(OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE,
+                               FALSE,
+                               entry.th32ProcessID));
     if (!process || userSidOf(process.get()) != scope.user
-        || !startsWithIgnoringCase(imagePathOf(process.get()), scope.inside))
-        return;
-    TerminateProcess(process.get(), 0);
+        || !startsWithIgnoringCase(imagePathOf(process.get()), scope.inside)
+        || !TerminateProcess(process.get(), 0))
+        return nullptr;
+    return process.release();
 }
 
 } // namespace
 
-void terminateProcessesNamed(const std::string &executableName,
-                             const std::string &installDirectory,
-                             std::int64_t ownPid)
+EndedProcesses::~EndedProcesses()
 {
+    close();
+}
+
+EndedProcesses::EndedProcesses(EndedProcesses &&other) noexcept
+    : m_handles(std::move(other.m_handles))
+{
+    other.m_handles.clear();
+}
+
+EndedProcesses &EndedProcesses::operator=(EndedProcesses &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_handles = std::move(other.m_handles);
+        other.m_handles.clear();
+    }
+    return *this;
+}
+
+void EndedProcesses::close()
+{
+    for (const std::intptr_t handle : m_handles)
+        CloseHandle(reinterpret_cast<HANDLE>(handle));
+    m_handles.clear();
+}
+
+bool EndedProcesses::haveExited() const
+{
+    for (const std::intptr_t handle : m_handles) {
+        if (WaitForSingleObject(reinterpret_cast<HANDLE>(handle), 0) != WAIT_OBJECT_0)
+            return false;
+    }
+    return true;
+}
+
+EndedProcesses terminateProcessesNamed(const std::string &executableName,
+                                       const std::string &installDirectory,
+                                       std::int64_t ownPid)
+{
+    EndedProcesses ended;
     Scope scope{toWide(executableName),
                 directoryPrefix(installDirectory),
                 userSidOf(GetCurrentProcess()),
@@ -109,15 +149,18 @@ void terminateProcessesNamed(const std::string &executableName,
                 ownPid};
     if (scope.user.empty() || scope.inside.size() < 2
         || !ProcessIdToSessionId(GetCurrentProcessId(), &scope.session))
-        return;
+        return ended;
     const Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (snapshot.get() == INVALID_HANDLE_VALUE)
-        return;
+        return ended;
     PROCESSENTRY32W entry = {};
     entry.dwSize = sizeof(PROCESSENTRY32W);
     for (BOOL more = Process32FirstW(snapshot.get(), &entry); more;
-         more = Process32NextW(snapshot.get(), &entry))
-        terminateIfInScope(entry, scope);
+         more = Process32NextW(snapshot.get(), &entry)) {
+        if (const HANDLE process = terminateIfInScope(entry, scope))
+            ended.m_handles.push_back(reinterpret_cast<std::intptr_t>(process));
+    }
+    return ended;
 }
 
 } // namespace platform

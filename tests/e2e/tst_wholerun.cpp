@@ -66,7 +66,7 @@ void TestWholeRun::wholeRun_data()
     row("reports failing, then accepted", "reports fail", all, 512, "LRRRRR");
     row("product closed from the dialog",
         "product",
-        confirm + "wait:btnContinue;clicks:btnContinue;" + complete,
+        confirm + "wait:btnContinue;click:btnContinue;" + complete,
         512,
         "LRR");
     row("second wizard refused", "second", all, 512, "LRR");
@@ -129,7 +129,7 @@ void TestWholeRun::wholeRun()
     QProcess product;
     product.setProcessEnvironment(run.environment());
     if (setup == "product" && QFile::copy(DEMO_PRODUCT, run.installDir() + '/' + name)) {
-        product.start(run.installDir() + '/' + name, {name});
+        product.start(run.installDir() + '/' + name, {name, "64"}); // its end takes a while
         QVERIFY(product.waitForReadyRead(30000));
     }
     const QStringList before = run.productFiles();

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <deque>
+#include <unistd.h>
 
 class TestSingleInstance : public QObject
 {
@@ -22,12 +23,12 @@ class TestSingleInstance : public QObject
     }
 
 private slots:
+    void init() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_env.root() + "/runtime")); }
+
     // Of simultaneous starts one runs; once it is killed, the next takes its segment over and
     // publishes its window there.
     void oneWizardPerProduct()
     {
-        // The segments' key files live in the temporary directory: keep them apart from other runs.
-        qputenv("TMPDIR", QFile::encodeName(m_env.root()));
         const QString product = QStringLiteral("Demo Suite %1")
                                     .arg(QCoreApplication::applicationPid());
         m_env.writeProductIni({{"uninstallTest", "1"}}, {{"Name", product}});
@@ -43,12 +44,62 @@ private slots:
         QVERIFY(winner->waitForFinished());
         QCOMPARE(start(m_ini), "runnable=1");
         const quint64 window = TestEnvironment::nextLine(&m_probes.back()).mid(10).toULongLong();
-        QSharedMemory segment(product + "_uninstall");
+        QSharedMemory segment;
+        segment.setNativeKey(m_env.root() + "/runtime/" + product + "_uninstall.segment");
         QVERIFY(window && segment.attach(QSharedMemory::ReadOnly));
         QCOMPARE(qFromLittleEndian<quint64>(segment.constData()), window);
         QCOMPARE(start(m_ini), "runnable=0");
         QCOMPARE(start(m_env.installDir() + "/other/product.ini", {"--late"}), "runnable=1");
         m_probes.clear();
+    }
+
+    // Places that another user can prepare stop no wizard, and two wizards still meet there.
+    void preparedPlaces_data()
+    {
+        QTest::addColumn<QString>("runtimeDir"); // empty: unset
+        QTest::addColumn<QString>("lockFolder"); // what /tmp/uninstall-locks-<uid> is beforehand
+        QTest::addColumn<bool>("keyFileTaken");  // Qt's key file in TMPDIR, a dangling link
+        QTest::newRow("runtime folder missing") << "gone/deeper"
+                                                << "missing" << false;
+        QTest::newRow("lock folder a link") << ""
+                                            << "link" << false;
+        QTest::newRow("lock folder open to others") << ""
+                                                    << "mode 0755" << false;
+        QTest::newRow("key file taken") << "runtime"
+                                        << "missing" << true;
+    }
+
+    void preparedPlaces()
+    {
+        QFETCH(QString, runtimeDir);
+        QFETCH(QString, lockFolder);
+        QFETCH(bool, keyFileTaken);
+        const QString shared = QStringLiteral("/tmp/uninstall-locks-%1").arg(::getuid());
+        QDir(shared).removeRecursively();
+        QFile::remove(shared);
+        if (lockFolder == "link")
+            QVERIFY(QFile::link(m_env.root(), shared));
+        if (lockFolder == "mode 0755")
+            QVERIFY(QDir().mkdir(shared)
+                    && QFile::setPermissions(shared, QFile::Permissions(0x7755)));
+        qputenv("XDG_RUNTIME_DIR",
+                runtimeDir.isEmpty() ? QByteArray()
+                                     : QFile::encodeName(m_env.root() + '/' + runtimeDir));
+        qputenv("TMPDIR", QFile::encodeName(m_env.root()));
+        const QString product = QStringLiteral("Demo Suite %1 %2")
+                                    .arg(QCoreApplication::applicationPid())
+                                    .arg(QTest::currentDataTag());
+        m_env.writeProductIni({{"uninstallTest", "1"}}, {{"Name", product}});
+        if (keyFileTaken)
+            QVERIFY(QFile::link("/nonexistent", QSharedMemory(product + "_uninstall").nativeKey()));
+        QCOMPARE(start(m_ini), "runnable=1");
+        QCOMPARE(start(m_ini), "runnable=0");
+        m_probes.clear();
+        // A killed wizard leaves its segment behind; the last to detach removes it.
+        QSharedMemory left;
+        left.setNativeKey((keyFileTaken ? m_env.root() + "/runtime" : shared) + '/' + product
+                          + "_uninstall.segment");
+        left.attach();
     }
 
     void startsOnlyWithADisplay()

@@ -3,6 +3,7 @@
 #include "host/DataDirectory.h"
 #include "host/LMGA.h"
 #include "host/ProductIni.h"
+#include "host/RotatingFile.h"
 #include "host/Utility.h"
 
 #include <QtTest>
@@ -33,18 +34,23 @@ private slots:
         }
     }
 
-    // Lines from several threads are never torn; each file is moved aside once at its limit, one
-    // older copy kept; no event after the stop.
+    // Lines from several threads are never torn, nor lost around the rotation, also from writers
+    // that each open the file for themselves as processes do; each file is moved aside once at
+    // its limit, one older copy kept; no event after the stop.
     void rotatedWholeLinesAndSilentAfterStop()
     {
         m_env.clearLogAndUsage();
         const QString line = QStringLiteral("Größe \"q\", a=b; {x} ✓ ") + QString(1000, 'x');
+        const QString shared = m_env.dataDir() + "/shared.log";
         std::vector<std::thread> threads(4);
         for (std::thread &thread : threads)
-            thread = std::thread([line] {
+            thread = std::thread([line, shared] {
+                RotatingFile own;
+                own.open(shared);
                 for (int call = 0; call < 300; ++call) {
                     Log("debug", 1, line);
                     LMGA::instance()->CEIP("uninstall", "action", LMGA::Event, line, call);
+                    own.append(line.toUtf8() + '\n');
                 }
             });
         for (std::thread &thread : threads)
@@ -52,7 +58,7 @@ private slots:
         LMGA::instance()->stopService();
         LMGA::instance()->CEIP("uninstall", "action", LMGA::Event, "after the stop", 0);
         LMGA::instance()->startService(4, "uninstall");
-        for (const QString &fileName : {m_env.logFile(), DataDirectory::usageFile()}) {
+        for (const QString &fileName : {m_env.logFile(), DataDirectory::usageFile(), shared}) {
             QFile current(fileName), older(fileName + ".1");
             QVERIFY(current.open(QIODevice::ReadOnly) && older.open(QIODevice::ReadOnly)
                     && current.size() <= 1 << 20 && older.size() <= 1 << 20);

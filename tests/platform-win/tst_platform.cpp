@@ -90,9 +90,14 @@ void processes()
         CHECK(children.back().line() == "ready");
     }
     const std::string install = platform::toUtf8((g_scratch / L"install").wstring());
-    platform::terminateProcessesNamed(platform::toUtf8(name), install, children[0].info.dwProcessId);
+    const platform::EndedProcesses ended
+        = platform::terminateProcessesNamed(platform::toUtf8(name),
+                                            install,
+                                            children[0].info.dwProcessId);
+    CHECK(ended.size() == 2);
     for (std::size_t i = 0; i < children.size(); ++i)
         CHECK(children[i].ended(i < 4 ? 0 : 10000) == (i >= 4));
+    CHECK(ended.haveExited());
 }
 
 // Read or made in the 64-bit view; unusable values replaced, null ones never kept; UUIDs of v4.

@@ -146,8 +146,8 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
-        <source>We found that the program has not been closed. Please close it before uninstalling.</source>
-        <translation>A program még fut. Kérjük, zárja be az eltávolítás előtt.</translation>
+        <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
+        <translation>A program még fut. Kérjük, zárja be az eltávolítás előtt. Ha folytatja, a program bezárul, és a nem mentett munka elvész.</translation>
     </message>
     <message>
         <source>Continue</source>

@@ -146,8 +146,8 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
-        <source>We found that the program has not been closed. Please close it before uninstalling.</source>
-        <translation>プログラムがまだ実行中です。アンインストールの前にプログラムを閉じてください。</translation>
+        <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
+        <translation>プログラムがまだ実行中です。アンインストールの前にプログラムを閉じてください。続行するとプログラムは終了され、保存されていない作業は失われます。</translation>
     </message>
     <message>
         <source>Continue</source>

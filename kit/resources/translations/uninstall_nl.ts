@@ -146,8 +146,8 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
-        <source>We found that the program has not been closed. Please close it before uninstalling.</source>
-        <translation>Het programma is nog geopend. Sluit het voordat u het verwijdert.</translation>
+        <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
+        <translation>Het programma is nog geopend. Sluit het voordat u het verwijdert. Als u doorgaat, wordt het afgesloten en gaat niet-opgeslagen werk verloren.</translation>
     </message>
     <message>
         <source>Continue</source>

@@ -146,8 +146,8 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
-        <source>We found that the program has not been closed. Please close it before uninstalling.</source>
-        <translation>O programa ainda está aberto. Feche-o antes de desinstalar.</translation>
+        <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
+        <translation>O programa ainda está aberto. Feche-o antes de desinstalar. Se continuar, ele será encerrado e o trabalho não salvo será perdido.</translation>
     </message>
     <message>
         <source>Continue</source>

@@ -146,8 +146,8 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
-        <source>We found that the program has not been closed. Please close it before uninstalling.</source>
-        <translation>Программа ещё не закрыта. Закройте её перед удалением.</translation>
+        <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
+        <translation>Программа ещё не закрыта. Закройте её перед удалением. Если продолжить, она будет закрыта, а несохранённые данные будут потеряны.</translation>
     </message>
     <message>
         <source>Continue</source>

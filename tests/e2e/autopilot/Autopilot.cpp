@@ -1,8 +1,8 @@
 // Loaded into the host through QT_QPA_GENERIC_PLUGINS=autopilot: plays the ';'-separated steps of
 // UNINSTALL_AUTOPILOT on the wizard's widgets by object name, logging each one done and each
-// address opened. Steps: wait:NAME, page:N, click:NAME, clicks:NAME (while one is visible),
-// reason:ROW, type:NAME=TEXT, closewindow:NAME (as a window manager asks), shot:NAME=FILE,
-// sleep:MS, file:PATH (until it exists), halfway:NAME (dies once that progress bar is part-way).
+// address opened. Steps: wait:NAME, page:N, click:NAME, reason:ROW, type:NAME=TEXT,
+// closewindow:NAME (as a window manager asks), shot:NAME=FILE, sleep:MS, file:PATH (until it
+// exists), halfway:NAME (dies once that progress bar is part-way).
 #include "VisibleWidget.h"
 
 #include <QtWidgets>
@@ -59,11 +59,6 @@ private:
         if (verb == "reason" && (widget = findVisibleWidget("frameOption_" + argument)))
             widget = widget->findChild<QCheckBox *>();
         auto *button = qobject_cast<QAbstractButton *>(widget);
-        if (verb == "clicks") {
-            if (button)
-                button->click();
-            return !widget;
-        }
         if (!widget || !widget->isVisible() || !widget->isEnabled())
             return false;
         if (auto *bar = qobject_cast<QProgressBar *>(widget); verb == "halfway") {
