@@ -77,27 +77,6 @@ struct CloseDirectory
 
 } // namespace
 
-EndedProcesses::~EndedProcesses()
-{
-    close();
-}
-
-EndedProcesses::EndedProcesses(EndedProcesses &&other) noexcept
-    : m_handles(std::move(other.m_handles))
-{
-    other.m_handles.clear();
-}
-
-EndedProcesses &EndedProcesses::operator=(EndedProcesses &&other) noexcept
-{
-    if (this != &other) {
-        close();
-        m_handles = std::move(other.m_handles);
-        other.m_handles.clear();
-    }
-    return *this;
-}
-
 void EndedProcesses::close()
 {
     for (const std::intptr_t pidfd : m_handles)

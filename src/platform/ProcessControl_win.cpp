@@ -100,27 +100,6 @@ HANDLE terminateIfInScope(const PROCESSENTRY32W &entry, const Scope &scope)
 
 } // namespace
 
-EndedProcesses::~EndedProcesses()
-{
-    close();
-}
-
-EndedProcesses::EndedProcesses(EndedProcesses &&other) noexcept
-    : m_handles(std::move(other.m_handles))
-{
-    other.m_handles.clear();
-}
-
-EndedProcesses &EndedProcesses::operator=(EndedProcesses &&other) noexcept
-{
-    if (this != &other) {
-        close();
-        m_handles = std::move(other.m_handles);
-        other.m_handles.clear();
-    }
-    return *this;
-}
-
 void EndedProcesses::close()
 {
     for (const std::intptr_t handle : m_handles)
