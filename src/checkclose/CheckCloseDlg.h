@@ -21,6 +21,9 @@ signals:
 protected slots:
     void onKillPrograms();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     Ui::CheckCloseDlg *ui = nullptr;
 };

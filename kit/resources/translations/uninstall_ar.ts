@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling.</source>
         <translation>البرنامج ما زال مفتوحًا. يرجى إغلاقه قبل إلغاء التثبيت.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling.</source>
         <translation>Program je stále spuštěný. Před odinstalací ho prosím zavřete.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling.</source>
         <translation>Programmet er stadig åbent. Luk det, før du afinstallerer.</translation>
     </message>

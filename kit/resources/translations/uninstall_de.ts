@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling.</source>
         <translation>Das Programm ist noch geöffnet. Bitte schließen Sie es vor der Deinstallation.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling.</source>
         <translation>Το πρόγραμμα είναι ακόμη ανοιχτό. Κλείστε το πριν από την απεγκατάσταση.</translation>
     </message>

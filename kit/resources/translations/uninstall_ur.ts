@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling.</source>
         <translation>پروگرام ابھی تک بند نہیں ہوا۔ براہ کرم ان انسٹال کرنے سے پہلے اسے بند کریں۔</translation>
     </message>
