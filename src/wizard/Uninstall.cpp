@@ -700,6 +700,14 @@ void Uninstall::loadDownLoadRes()
     Log("debug", 1, QStringLiteral("Uninstall load downLoad res"));
     uninstallSkin(bannerPath, promotionPath);
     ui->recWidget->setRecAppInfos(recApps);
+    // New tiles would come last in the Tab order, after "Done": they go between the arrows.
+    QWidget *before = ui->recWidget->findChild<QWidget *>(QStringLiteral("btnPre"));
+    for (QWidget *tileButton :
+         ui->recWidget->findChildren<QWidget *>(QStringLiteral("btnRecUrl"))) {
+        QWidget::setTabOrder(before, tileButton);
+        before = tileButton;
+    }
+    QWidget::setTabOrder(before, ui->recWidget->findChild<QWidget *>(QStringLiteral("btnNext")));
     updateContinueRule();
     Log("debug", 1, QStringLiteral("loading end!"));
     // A later arrival refreshes the pictures and the carousel without taking the user back.
