@@ -63,21 +63,15 @@ QString leftToRight(QLabel *label)
         return wrong;
     if (label->alignment() & Qt::AlignHCenter)
         return {};
-    // Where the first line of text stands: the first band of rows that differ from the corner.
     const QImage picture = label->grab().toImage();
-    int left = picture.width(), right = -1;
+    int left = picture.width(), right = -1; // the columns the text's ink spans
     for (int y = 0; y < picture.height(); ++y) {
-        int rowLeft = picture.width(), rowRight = -1;
         for (int x = 0; x < picture.width(); ++x) {
             if (picture.pixel(x, y) != picture.pixel(0, 0)) {
-                rowLeft = std::min(rowLeft, x);
-                rowRight = x;
+                left = std::min(left, x);
+                right = std::max(right, x);
             }
         }
-        if (rowRight < 0 && right >= 0)
-            break;
-        left = std::min(left, rowLeft);
-        right = std::max(right, rowRight);
     }
     return picture.width() - 1 - right > left ? wrong : QString();
 }
