@@ -9,7 +9,7 @@ namespace {
 constexpr int timeoutMs = 120000;
 
 const QString throughToTheEnd = QStringLiteral(
-    "page:1;click:btnContinue_1;reason:2;click:btnContinue_2;click:btnContinue_3;page:3;"
+    "page:1;click:btnContinue_1;reason:2;click:btnContinue_2;page:3;"
     "wait:btnComplete;type:emailEdit=someone@example.com;click:btnComplete");
 
 QString failureOf(const ChildRun::Result &result)

@@ -6,7 +6,9 @@
 #include "platform/ProcessControl.h"
 #include "platform/ProcessEnvironment.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QKeyEvent>
 
 namespace {
 
@@ -21,8 +23,12 @@ CheckCloseDlg::CheckCloseDlg(QWidget *parent)
     ui = new Ui::CheckCloseDlg;
     Log("debug", 1, QStringLiteral("CheckCloseDlg init!"));
     ui->setupUi(this);
-    ui->productName->setText(QCoreApplication::translate("QObject", "Uninstall %1")
-                                 .arg(LmProductInfo::instance()->productName(QString())));
+    // A right-to-left mark keeps a title that starts with a Latin product name right to left.
+    const QString mark = layoutDirection() == Qt::RightToLeft ? QStringLiteral("\u200F")
+                                                              : QString();
+    ui->productName->setText(mark
+                             + QCoreApplication::translate("QObject", "Uninstall %1")
+                                   .arg(LmProductInfo::instance()->productName(QString())));
     postCreateDerivedMainWindow(false, true, nullptr);
 
     connect(this, &CheckCloseDlg::completeKill, this, &QWidget::close, Qt::DirectConnection);
@@ -35,6 +41,25 @@ CheckCloseDlg::CheckCloseDlg(QWidget *parent)
             Qt::DirectConnection);
     m_waitTimer.setInterval(20);
     connect(&m_waitTimer, &QTimer::timeout, this, &CheckCloseDlg::checkEnded);
+    ui->btnContinue->setFocus();
+}
+
+void CheckCloseDlg::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A button the user moved to answers for itself: Return on Cancel must not end processes.
+        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+        (focused ? focused : ui->btnContinue)->click();
+        break;
+    }
+    case Qt::Key_Escape:
+        ui->btnCancel->click();
+        break;
+    default:
+        LmMainWindowBase::keyPressEvent(event);
+    }
 }
 
 CheckCloseDlg::~CheckCloseDlg()

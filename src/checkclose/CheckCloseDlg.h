@@ -27,6 +27,9 @@ signals:
 protected slots:
     void onKillPrograms();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void checkEnded();
 

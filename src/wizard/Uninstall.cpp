@@ -32,6 +32,7 @@
 #include <QNetworkProxy>
 #include <QPixmapCache>
 #include <QProcess>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -59,6 +60,24 @@ bool anyReasonShown(const QVector<QCheckBox *> &boxes)
     return std::any_of(boxes.cbegin(), boxes.cend(), [](const QCheckBox *box) {
         return !box->isHidden();
     });
+}
+
+// Qt lays out a rich text's paragraphs left to right and at the left edge of a wrapping label,
+// whatever the label's direction.
+void setRichText(QLabel *label, QString html)
+{
+    if (label->layoutDirection() == Qt::RightToLeft) {
+        html.replace(QLatin1String("<body>"), QLatin1String("<body dir='rtl'>"));
+        label->setAlignment(QStyle::visualAlignment(Qt::RightToLeft, label->alignment()));
+    }
+    label->setText(html);
+}
+
+// A plain text takes its direction from its first letter: a product name in Latin letters
+// would turn a right-to-left title around.
+QString inWindowDirection(const QWidget *widget, const QString &text)
+{
+    return widget->layoutDirection() == Qt::RightToLeft ? QChar(0x200F) + text : text;
 }
 
 } // namespace
@@ -141,12 +160,15 @@ OutsidePicture::ShownSizes Uninstall::shownPictureSizes()
 
 void Uninstall::initUI()
 {
-    ui->titleLab->setText(QCoreApplication::translate("QObject", "Uninstall %1")
-                              .arg(LmProductInfo::instance()->productName(QString())));
+    ui->titleLab->setText(
+        inWindowDirection(this,
+                          QCoreApplication::translate("QObject", "Uninstall %1")
+                              .arg(LmProductInfo::instance()->productName(QString()))));
     if (textWeights.size() >= 2 && textColors.size() >= 2) {
         Log("debug", 1, QStringLiteral("initUI labInit!"));
         ui->updateTipLab->setText(ui->updateTipLab->text().arg(lineHeight));
-        ui->purchaseLab->setText(
+        setRichText(
+            ui->purchaseLab,
             QCoreApplication::translate(
                 "QObject",
                 "<html><head/><body><p style='line-height: %1'>We're sorry that you are leaving "
@@ -157,11 +179,14 @@ void Uninstall::initUI()
                 .arg(textWeights.at(0))
                 .arg(textColors.at(0)));
     }
-    ui->thinkLab->setText(QCoreApplication::translate(
-        "QObject",
-        "<html><head/><body><p>Thank you for your use and feedback. We will continue to "
-        "optimize the program. Look forward to having you choose our products "
-        "again!</p></body></html>"));
+    setRichText(ui->updateTipLab, ui->updateTipLab->text());
+    setRichText(
+        ui->thinkLab,
+        QCoreApplication::translate(
+            "QObject",
+            "<html><head/><body><p>Thank you for your use and feedback. We will continue to "
+            "optimize the program. Look forward to having you choose our products "
+            "again!</p></body></html>"));
 
     ui->optionLineEdit_1->hide();
     ui->optionLineEdit_2->hide();
@@ -231,6 +256,10 @@ void Uninstall::initConnections()
     };
     connect(ui->btnCancel_2, &QPushButton::clicked, this, cancelWizard);
     connect(ui->btnCancel_3, &QPushButton::clicked, this, cancelWizard);
+
+    // Keyboard users start on each page at its way forward, or at its first reason.
+    connect(ui->processPage, &QStackedWidget::currentChanged, this, &Uninstall::focusPage);
+    connect(ui->causePage_2, &QStackedWidget::currentChanged, this, &Uninstall::focusPage);
 
     causeOptions
         = {ui->option_1, ui->option_2, ui->option_3, ui->option_4, ui->option_5, ui->option_6};
@@ -313,32 +342,44 @@ void Uninstall::changePage()
     if (next == 2) {
         sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("d_click_uninstall"));
     } else if (next == 3) {
-        if (inner == 0)
-            sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
-        else if (inner == 1)
-            sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("u_click_uninstall"));
-        // Only a program that proved itself is stored there.
-        ui->btnUpdate->setVisible(QFileInfo(DataDirectory::updaterFile()).isFile());
-        ui->discountBg->show();
         if (inner == 0) {
-            ui->causePage_2->setCurrentIndex(1);
-            return;
+            sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
+            ui->discountBg->show();
+            // The upgrade offer is made only with a program that proved itself.
+            if (QFileInfo(DataDirectory::updaterFile()).isFile()) {
+                ui->btnUpdate->show();
+                ui->causePage_2->setCurrentIndex(1);
+                return;
+            }
         }
-        Log("debug", 1, QStringLiteral("check App isRunning?"));
-        if (!LmSingleInstance::instance()->isAppRunnabled()) {
-            LmSingleInstance::release();
-            auto *dialog = new CheckCloseDlg(this);
-            connect(dialog, &CheckCloseDlg::completeKill, this, &Uninstall::changePage);
-            dialog->setWindowModality(Qt::WindowModal);
-            dialog->show();
+        if (!productClosed())
             return;
-        }
     }
     if (next > count)
         return;
     if (next == 3)
         startUninstalling();
     ui->processPage->setCurrentIndex(next);
+}
+
+// The confirmation: "u_click_uninstall" is its event whether or not the upgrade offer was shown.
+bool Uninstall::productClosed()
+{
+    sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("u_click_uninstall"));
+    Log("debug", 1, QStringLiteral("check App isRunning?"));
+    if (LmSingleInstance::instance()->isAppRunnabled())
+        return true;
+    LmSingleInstance::release();
+    auto *dialog = new CheckCloseDlg(this);
+    connect(dialog, &CheckCloseDlg::completeKill, this, [this] {
+        if (!productClosed())
+            return;
+        startUninstalling();
+        ui->processPage->setCurrentIndex(3);
+    });
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+    return false;
 }
 
 void Uninstall::startUninstalling()
@@ -461,20 +502,23 @@ void Uninstall::showFinally()
     ui->btnClose->show();
     ui->frameBar->hide();
     ui->processBarTitle->hide();
+    focusPage();
     // A skin with fewer than three weights still gets a bold headline.
     const QString weight = textWeights.value(2, QStringLiteral("700"));
     const int leftBehind = deletionThread->leftBehindCount();
     if (leftBehind > 0) {
-        ui->thinkLab->setText(tr("<html><head/><body><p><span style='font-weight:%1;'>%n item(s) "
-                                 "of the installation could not be removed.</span></p><p>You may "
-                                 "delete what is left of the installation folder "
-                                 "yourself.</p></body></html>",
-                                 nullptr,
-                                 leftBehind)
-                                  .arg(weight));
+        setRichText(ui->thinkLab,
+                    tr("<html><head/><body><p><span style='font-weight:%1;'>%n item(s) "
+                       "of the installation could not be removed.</span></p><p>You may "
+                       "delete what is left of the installation folder "
+                       "yourself.</p></body></html>",
+                       nullptr,
+                       leftBehind)
+                        .arg(weight));
         return;
     }
-    ui->thinkLab->setText(
+    setRichText(
+        ui->thinkLab,
         QCoreApplication::translate(
             "QObject",
             "<html><head/><body><p><span style='font-weight:%1;'>Uninstalled "
@@ -610,14 +654,14 @@ void Uninstall::uninstallCause()
         });
     }
     group->setExclusive(causeCheck);
-    ui->hintLab->setText(
-        QCoreApplication::translate(
-            "QObject",
-            "<html><head/><body><p>We have provided data transfer services to over <span "
-            "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
-            .arg(textWeights.value(1))
-            .arg(textColors.value(1))
-            .arg(causeUsers.toHtmlEscaped()));
+    setRichText(ui->hintLab,
+                QCoreApplication::translate(
+                    "QObject",
+                    "<html><head/><body><p>We have provided data transfer services to over <span "
+                    "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
+                    .arg(textWeights.value(1))
+                    .arg(textColors.value(1))
+                    .arg(causeUsers.toHtmlEscaped()));
     ui->causeEdit->setEnabled(true);
     ui->optionFrame->setEnabled(true);
     updateContinueRule();
@@ -670,6 +714,14 @@ void Uninstall::loadDownLoadRes()
     Log("debug", 1, QStringLiteral("Uninstall load downLoad res"));
     uninstallSkin(bannerPath, promotionPath);
     ui->recWidget->setRecAppInfos(recApps);
+    // New tiles would come last in the Tab order, after "Done": they go between the arrows.
+    QWidget *before = ui->recWidget->findChild<QWidget *>(QStringLiteral("btnPre"));
+    for (QWidget *tileButton :
+         ui->recWidget->findChildren<QWidget *>(QStringLiteral("btnRecUrl"))) {
+        QWidget::setTabOrder(before, tileButton);
+        before = tileButton;
+    }
+    QWidget::setTabOrder(before, ui->recWidget->findChild<QWidget *>(QStringLiteral("btnNext")));
     updateContinueRule();
     Log("debug", 1, QStringLiteral("loading end!"));
     // A later arrival refreshes the pictures and the carousel without taking the user back.
@@ -681,11 +733,15 @@ void Uninstall::loadDownLoadRes()
 }
 
 // The button that Return (forward) or Escape and the window manager's close act through on the
-// page shown; none while files are being removed, when the page shows neither.
+// page shown; none while files are being removed, when the page shows none. The finish page has
+// a single way out, "Done".
 QAbstractButton *Uninstall::pageButton(bool forward) const
 {
     QAbstractButton *button = nullptr;
     switch (ui->processPage->currentIndex()) {
+    case 0:
+        button = forward ? nullptr : ui->btnClose;
+        break;
     case 1:
         button = forward ? ui->btnContinue_1 : ui->btnCancel_1;
         break;
@@ -696,10 +752,23 @@ QAbstractButton *Uninstall::pageButton(bool forward) const
             button = forward ? ui->btnContinue_3 : ui->btnCancel_3;
         break;
     case 3:
-        button = forward ? ui->btnComplete : nullptr;
+        button = ui->btnComplete;
         break;
     }
     return button && button->isVisible() && button->isEnabled() ? button : nullptr;
+}
+
+void Uninstall::focusPage()
+{
+    QWidget *target = pageButton(true);
+    if (!target && ui->processPage->currentIndex() == 2 && ui->causePage_2->currentIndex() == 0) {
+        const auto shown = std::find_if(causeOptions.cbegin(),
+                                        causeOptions.cend(),
+                                        [](QCheckBox *box) { return !box->isHidden(); });
+        target = shown != causeOptions.cend() ? *shown : nullptr;
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
 }
 
 void Uninstall::closeEvent(QCloseEvent *event)
@@ -730,6 +799,12 @@ void Uninstall::keyPressEvent(QKeyEvent *event)
     const bool forward = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (!forward && key != Qt::Key_Escape) {
         LmMainWindowBase::keyPressEvent(event);
+        return;
+    }
+    // A button the user moved to answers Return for itself (Return on Cancel must not go on).
+    QWidget *focus = focusWidget();
+    if (forward && (qobject_cast<QPushButton *>(focus) || qobject_cast<QToolButton *>(focus))) {
+        static_cast<QAbstractButton *>(focus)->click();
         return;
     }
     if (QAbstractButton *button = pageButton(forward))

@@ -84,12 +84,14 @@ private:
     void initData();
     void initUI();
     void initConnections();
+    bool productClosed();
     void startUninstalling();
     void sendCancelEvent(int page, int inner);
     void startDeliveryPhase();
     void afterUninstall();
     void toggleAnswerLine(QWidget *line, bool visible);
     QAbstractButton *pageButton(bool forward) const;
+    void focusPage();
     void updateContinueRule();
     void applyOfferImages(const QString &bannerName, const QString &promotionName);
     void keepPicturesInMemory();

@@ -9,11 +9,12 @@
 
 namespace {
 
-// From the discount offer over a reason to "Continue" on the upgrade offer; and from the progress
-// page to "Complete" with an e-mail address.
+// From the discount offer over a reason to "Continue" on the survey, the confirmation when no
+// updater was proven (with one, setup "upgrade…", the upgrade offer comes first); and from the
+// progress page to "Complete" with an e-mail address.
 const QString survey = "page:1;click:btnContinue_1;";
-const QString upgrade = survey + "reason:2;click:btnContinue_2;";
-const QString confirm = upgrade + "click:btnContinue_3;";
+const QString confirm = survey + "reason:2;click:btnContinue_2;";
+const QString upgrade = confirm + "wait:btnUpdate;";
 const QString complete = "page:3;wait:btnComplete;type:emailEdit=a@example.com;click:btnComplete";
 const QString all = confirm + complete;
 
@@ -48,7 +49,7 @@ void TestWholeRun::wholeRun_data()
     row("typical", "bulk", confirm + "closewindow:progressBar;" + complete, 512, "LRR");
     row("cancel on the offer", "", "page:1;click:btnCancel_1", 0, "L");
     row("close on the survey", "", survey + "click:btnClose", 0, "L");
-    row("cancel on the upgrade offer", "", upgrade + "click:btnCancel_3", 0, "L");
+    row("cancel on the upgrade offer", "upgrade, cancelled", upgrade + "click:btnCancel_3", 0, "L");
     row("no switch", "no switch", all, 0, "");
     row("switch in upper case", "upper case", all, 0, "");
     row("product.ini missing", "ini:", all, 0, "");
@@ -104,7 +105,7 @@ void TestWholeRun::wholeRun()
     const QByteArray updater = "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n";
     service.setResponse("/updater", HttpTestServer::answer(200, updater, "text/plain"));
     const QByteArray sum = QCryptographicHash::hash(updater, QCryptographicHash::Sha256).toHex();
-    if (setup == "upgrade")
+    if (setup.startsWith("upgrade"))
         extend.insert(
             {{"updateAppUrl", service.url("/updater").toString()}, {"updateAppSha256", sum}});
     if (setup == "test")
@@ -144,7 +145,9 @@ void TestWholeRun::wholeRun()
     }
     // A second host is refused while the first waits on its discount offer.
     const QString goOn = run.dataDir() + "/go-on";
-    const QString gate = setup == "second" ? "page:1;file:" + goOn + ';' : QString();
+    QString gate = setup == "second" ? "page:1;file:" + goOn + ';' : QString();
+    if (setup.startsWith("upgrade")) // the offer is made once the updater is proven
+        gate = "file:" + run.dataDir() + "/updater/" + name + ';';
     const auto host = run.start(arguments, gate + script);
     if (setup == "second") {
         QTRY_VERIFY_WITH_TIMEOUT(run.autopilotLog().contains("done page:1"), 30000);

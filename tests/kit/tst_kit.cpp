@@ -3,6 +3,7 @@
 #include "TestEnvironment.h"
 #include "WindowDriver.h"
 #include "checkclose/CheckCloseDlg.h"
+#include "host/DataDirectory.h"
 #include "host/Framework.h"
 #include "host/LmResourceMgr.h"
 #include "host/LmSettings.h"
@@ -50,6 +51,31 @@ QString cutText(const QWidget *widget)
     return widget->objectName() + ": " + text;
 }
 
+// The label's text when it reads left to right in a right-to-left window: a paragraph laid out
+// left to right, or a text that is not centred standing at the left.
+QString leftToRight(QLabel *label)
+{
+    const auto *document = label->findChild<QTextDocument *>();
+    const QString wrong = label->objectName() + ": " + label->text();
+    if (label->text().isEmpty() || label->layoutDirection() != Qt::RightToLeft)
+        return {};
+    if (document && document->begin().textDirection() != Qt::RightToLeft)
+        return wrong;
+    if (label->alignment() & Qt::AlignHCenter)
+        return {};
+    const QImage picture = label->grab().toImage();
+    int left = picture.width(), right = -1; // the columns the text's ink spans
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixel(x, y) != picture.pixel(0, 0)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return picture.width() - 1 - right > left ? wrong : QString();
+}
+
 } // namespace
 
 class KitTest : public QObject
@@ -93,7 +119,8 @@ private slots:
         QVERIFY2(language == "en" || gap < 0,
                  qPrintable(catalogue.mid(catalogue.lastIndexOf("<source>", gap), 99)));
 
-        // Each page in turn, the survey with both answer lines open, then the close dialog.
+        // Each page in turn, the survey with both answer lines open, then the close dialog;
+        // in Arabic and Urdu every text also reads right to left.
         const ProductIni product = ProductIni::load(source + "/kit/product.ini.in");
         QString family = product.value("Extend." + language, "fontFamily");
         family = family.isEmpty() ? product.value("Extend", "fontFamily") : family;
@@ -105,6 +132,8 @@ private slots:
         WindowDriver driver;
         driver.open();
         const auto release = qScopeGuard([] { LmSingleInstance::release(); });
+        QFile updater(DataDirectory::updaterFile()); // the upgrade offer is made with one only
+        QVERIFY(QDir().mkpath(QFileInfo(updater).path()) && updater.open(QIODevice::WriteOnly));
         CheckCloseDlg dialog(driver.window.get());
         QStringList cut;
         for (int page = 0; page < 6; ++page) {
@@ -123,6 +152,9 @@ private slots:
                 },
                 3000);
             cut << cutHere;
+            for (QLabel *label : shown->findChildren<QLabel *>())
+                cut << (label->isVisibleTo(shown) ? leftToRight(label) : QString());
+            cut.removeAll(QString());
             const QByteArray leave = page < 3 ? "btnContinue_" + QByteArray::number(page + 1)
                                               : QByteArray("btnComplete");
             if (page < 4)

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>البرنامج ما زال مفتوحًا. يرجى إغلاقه قبل إلغاء التثبيت. إذا تابعت، فسيتم إنهاؤه وستفقد الأعمال غير المحفوظة فيه.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Program je stále spuštěný. Před odinstalací ho prosím zavřete. Pokud budete pokračovat, bude ukončen a neuložená práce v něm bude ztracena.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Programmet er stadig åbent. Luk det, før du afinstallerer. Hvis du fortsætter, bliver det afsluttet, og ikke-gemt arbejde i det går tabt.</translation>
     </message>

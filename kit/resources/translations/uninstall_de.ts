@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Das Programm ist noch geöffnet. Bitte schließen Sie es vor der Deinstallation. Wenn Sie fortfahren, wird es beendet, und nicht gespeicherte Arbeit darin geht verloren.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Κλείσιμο</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Το πρόγραμμα είναι ακόμη ανοιχτό. Κλείστε το πριν από την απεγκατάσταση. Αν συνεχίσετε, θα τερματιστεί και η μη αποθηκευμένη εργασία σε αυτό θα χαθεί.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>El programa sigue abierto. Ciérrelo antes de desinstalar. Si continúa, se cerrará y se perderá el trabajo no guardado.</translation>
     </message>

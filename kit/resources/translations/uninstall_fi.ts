@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Ohjelma on vielä käynnissä. Sulje se ennen asennuksen poistamista. Jos jatkat, se suljetaan ja tallentamattomat työt menetetään.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Le programme est encore ouvert. Veuillez le fermer avant la désinstallation. Si vous continuez, il sera fermé et tout travail non enregistré sera perdu.</translation>
     </message>

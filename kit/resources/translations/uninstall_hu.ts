@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>A program még fut. Kérjük, zárja be az eltávolítás előtt. Ha folytatja, a program bezárul, és a nem mentett munka elvész.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Il programma è ancora aperto. Chiudilo prima di procedere con la disinstallazione. Se continui, verrà chiuso e il lavoro non salvato andrà perso.</translation>
     </message>

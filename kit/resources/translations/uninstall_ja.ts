@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>プログラムがまだ実行中です。アンインストールの前にプログラムを閉じてください。続行するとプログラムは終了され、保存されていない作業は失われます。</translation>
     </message>

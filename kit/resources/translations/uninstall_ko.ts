@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>프로그램이 아직 실행 중입니다. 제거하기 전에 프로그램을 닫아 주세요. 계속하면 프로그램이 종료되고 저장하지 않은 작업은 사라집니다.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Het programma is nog geopend. Sluit het voordat u het verwijdert. Als u doorgaat, wordt het afgesloten en gaat niet-opgeslagen werk verloren.</translation>
     </message>

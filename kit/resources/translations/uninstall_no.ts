@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Programmet er fortsatt åpent. Lukk det før du avinstallerer. Hvis du fortsetter, blir det avsluttet, og ulagret arbeid i det går tapt.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Program jest nadal otwarty. Zamknij go przed odinstalowaniem. Jeśli będziesz kontynuować, zostanie on zamknięty, a niezapisane dane zostaną utracone.</translation>
     </message>

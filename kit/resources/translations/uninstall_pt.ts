@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>O programa ainda está aberto. Feche-o antes de desinstalar. Se continuar, ele será encerrado e o trabalho não salvo será perdido.</translation>
     </message>

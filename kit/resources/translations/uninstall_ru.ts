@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Программа ещё не закрыта. Закройте её перед удалением. Если продолжить, она будет закрыта, а несохранённые данные будут потеряны.</translation>
     </message>

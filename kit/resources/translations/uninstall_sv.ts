@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Programmet är fortfarande öppet. Stäng det innan du avinstallerar. Om du fortsätter avslutas det och osparat arbete i det går förlorat.</translation>
     </message>

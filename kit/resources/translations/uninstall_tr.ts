@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>Program hâlâ açık. Lütfen kaldırmadan önce programı kapatın. Devam ederseniz program kapatılır ve kaydedilmemiş çalışmalar kaybolur.</translation>
     </message>

@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>بند کریں</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>پروگرام ابھی تک بند نہیں ہوا۔ براہ کرم ان انسٹال کرنے سے پہلے اسے بند کریں۔ اگر آپ جاری رکھیں تو اسے بند کر دیا جائے گا اور اس میں غیر محفوظ شدہ کام ضائع ہو جائے گا۔</translation>
     </message>

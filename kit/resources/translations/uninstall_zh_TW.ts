@@ -146,6 +146,10 @@
 <context>
     <name>CheckCloseDlg</name>
     <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
         <source>We found that the program has not been closed. Please close it before uninstalling. If you continue, it will be ended and any unsaved work in it will be lost.</source>
         <translation>偵測到程式尚未關閉，請在解除安裝前關閉程式。如果繼續，程式將被結束，未儲存的工作將會遺失。</translation>
     </message>
