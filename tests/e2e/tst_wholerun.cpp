@@ -78,7 +78,7 @@ void TestWholeRun::wholeRun_data()
     row("unattended", "unattended", "", 512, "");
     row("unattended, the product running", "unattended product", "", 512, "");
     row("unattended, records name another folder", "unattended elsewhere", "", 0, "");
-    row("unattended without the switch", "unattended no switch", "", 0, "");
+    row("unattended, switch in upper case", "unattended upper case", "", 0, "");
 }
 
 void TestWholeRun::wholeRun()
@@ -141,8 +141,8 @@ void TestWholeRun::wholeRun()
         QVERIFY(product.waitForReadyRead(30000));
     }
     const QStringList before = run.productFiles();
-    QStringList arguments{setup == "upper case" ? "-START_UNINSTALL" : "-start_uninstall"};
-    if (setup.endsWith("no switch") || setup == "test")
+    QStringList arguments{setup.endsWith("upper case") ? "-START_UNINSTALL" : "-start_uninstall"};
+    if (setup == "no switch" || setup == "test")
         arguments.clear();
     if (silent)
         arguments << "-silent";
