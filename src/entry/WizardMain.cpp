@@ -1,6 +1,7 @@
 #include "entry/WizardMain.h"
 
 #include "config/UninstallProfile.h"
+#include "entry/SilentUninstall.h"
 #include "entry/UninstallSingleInstance.h"
 #include "host/DataDirectory.h"
 #include "host/Framework.h"
@@ -114,6 +115,8 @@ int runWizard(int argc, char **argv)
         return 0;
     }
     initLogFile();
+    if (hasStartSwitch(argc, argv) && SilentUninstall::isRequested(argc, argv))
+        return SilentUninstall::run(argc, argv);
     debug("InitFramework!");
     if (!Framework::init(0, argc, argv)) {
         Log("error", 1, QStringLiteral("no display to show the wizard on"));

@@ -44,7 +44,7 @@ QProcessEnvironment WholeRun::environment() const
     env.insert("TMPDIR", m_dir.path());
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", platform);
     env.insert("QT_PLUGIN_PATH", UNINSTALL_PLUGIN_DIR);
     env.insert("QT_QPA_GENERIC_PLUGINS", "autopilot");
     env.insert("UNINSTALL_AUTOPILOT_LOG", m_dir.path() + "/autopilot.log");

@@ -44,6 +44,8 @@ public:
     QStringList autopilotLog() const;
     static QByteArray contentOf(const QString &path);
     QByteArray standardError; // of the last finished run
+    // The Qt platform plugin of the hosts that this installation runs.
+    QString platform = QStringLiteral("offscreen");
 
 private:
     QTemporaryDir m_dir;

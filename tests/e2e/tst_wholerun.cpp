@@ -75,6 +75,13 @@ void TestWholeRun::wholeRun_data()
     row("records name another folder", "elsewhere", refusedRoot, 0, "LRR");
     row("the same without a report address", "elsewhere, no address", refusedRoot, 0, "L");
     row("removal interrupted, then resumed", "resume", all, 512, "LRLRR");
+    // Unattended runs, on a platform that cannot show a window here: no questions, no reports.
+    row("unattended", "unattended", "", 512, "");
+    row("unattended, the product running", "unattended product", "", 512, "");
+    row("unattended, records name another folder", "unattended elsewhere", "", 0, "");
+    row("unattended, switch in upper case", "unattended upper case", "", 0, "");
+    row("unattended in test mode", "unattended test", "", 0, "");
+    row("unattended while a wizard runs", "unattended second", all, 512, "LRR");
 }
 
 void TestWholeRun::wholeRun()
@@ -100,6 +107,10 @@ void TestWholeRun::wholeRun()
     // Named after this test process, so that the close dialog ends no other run's product.
     const QString name = QStringLiteral("Demo Suite %1").arg(QCoreApplication::applicationPid());
     WholeRun run(name);
+    // Unattended hosts run without a display, where a window would end the host at once.
+    const bool silent = setup.startsWith("unattended") && setup != "unattended second";
+    if (silent)
+        run.platform = "xcb";
     QMap<QString, QString> extend = service.extend();
     const QString marker = run.dataDir() + "/updater-ran";
     const QByteArray updater = "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n";
@@ -108,7 +119,7 @@ void TestWholeRun::wholeRun()
     if (setup.startsWith("upgrade"))
         extend.insert(
             {{"updateAppUrl", service.url("/updater").toString()}, {"updateAppSha256", sum}});
-    if (setup == "test")
+    if (setup.endsWith("test"))
         extend.insert("uninstallTest", "1");
     if (setup.endsWith("no address"))
         extend.remove("uninstallReportUrl");
@@ -120,7 +131,7 @@ void TestWholeRun::wholeRun()
     if (setup == "ini fifo") // opening it to read would wait for a writer
         QVERIFY(unlink(iniPath.data()) == 0 && mkfifo(iniPath.data(), 0600) == 0);
     const QString elsewhere = QFileInfo(run.installDir()).path() + "/elsewhere";
-    if (setup.startsWith("elsewhere") && QDir().mkpath(elsewhere))
+    if (setup.contains("elsewhere") && QDir().mkpath(elsewhere))
         QSettings(run.settingsFile(), QSettings::IniFormat).setValue("Install/Path", elsewhere);
     const QString recorded
         = QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString();
@@ -129,14 +140,15 @@ void TestWholeRun::wholeRun()
         QFile(run.installDir() + QStringLiteral("/data/%1").arg(i)).open(QIODevice::WriteOnly);
     QProcess product;
     product.setProcessEnvironment(run.environment());
-    if (setup == "product" && QFile::copy(DEMO_PRODUCT, run.installDir() + '/' + name)) {
+    if (setup.endsWith("product") && QFile::copy(DEMO_PRODUCT, run.installDir() + '/' + name)) {
         product.start(run.installDir() + '/' + name, {name, "64"}); // its end takes a while
         QVERIFY(product.waitForReadyRead(30000));
     }
     const QStringList before = run.productFiles();
-    QStringList arguments{setup == "upper case" ? "-START_UNINSTALL" : "-start_uninstall"};
+    QStringList arguments{setup.endsWith("upper case") ? "-START_UNINSTALL" : "-start_uninstall"};
     if (setup == "no switch" || setup == "test")
         arguments.clear();
+    const QStringList unattended = arguments + QStringList{"-silent"};
 
     if (setup == "resume") {
         QCOMPARE(run.run(arguments, confirm + "halfway:progressBar"), -1);
@@ -145,13 +157,17 @@ void TestWholeRun::wholeRun()
     }
     // A second host is refused while the first waits on its discount offer.
     const QString goOn = run.dataDir() + "/go-on";
-    QString gate = setup == "second" ? "page:1;file:" + goOn + ';' : QString();
+    const bool secondHost = setup.endsWith("second");
+    QString gate = secondHost ? "page:1;file:" + goOn + ';' : QString();
     if (setup.startsWith("upgrade")) // the offer is made once the updater is proven
         gate = "file:" + run.dataDir() + "/updater/" + name + ';';
-    const auto host = run.start(arguments, gate + script);
-    if (setup == "second") {
+    const auto host = run.start(silent ? unattended : arguments, gate + script);
+    if (secondHost) {
         QTRY_VERIFY_WITH_TIMEOUT(run.autopilotLog().contains("done page:1"), 30000);
-        QCOMPARE(run.run(arguments, QString(), 20000), 0);
+        const bool silentSecond = setup.startsWith("unattended");
+        if (silentSecond)
+            run.platform = "xcb";
+        QCOMPARE(run.run(silentSecond ? unattended : arguments, QString(), 20000), 0);
         QVERIFY(QFile(goOn).open(QIODevice::WriteOnly));
     }
     // With nothing to deliver the run ends right after the close, not 30 s later.
@@ -165,9 +181,12 @@ void TestWholeRun::wholeRun()
     QCOMPARE(QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString(),
              removed ? QString() : recorded);
     const QStringList goodbye{"url https://www.example.com/goodbye?id=1001"};
-    QCOMPARE(run.autopilotLog().filter("url "), removed ? goodbye : QStringList());
-    // Refused product.ini files are named on standard error, and nothing else ever is.
-    QCOMPARE(run.standardError.isEmpty(), !setup.contains("ini"));
+    QCOMPARE(run.autopilotLog().filter("url "), removed && !silent ? goodbye : QStringList());
+    // Refused product.ini files and refused unattended runs are named on standard error, and
+    // nothing else ever is.
+    const bool named = setup.contains("ini") || setup == "unattended elsewhere"
+                       || setup == "unattended test";
+    QCOMPARE(run.standardError.isEmpty(), !named);
 
     // The documents and reports in order; the pictures one at a time and as served in the cache.
     QStringList expected, documents, downloads;
