@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "host/DataDirectory.h"
 #include "host/LMGA.h"
+#include "host/LmSettings.h"
 #include "host/ProductIni.h"
 #include "host/Utility.h"
 
@@ -31,6 +32,39 @@ private slots:
             QVERIFY2(ini.contains(at[0], at[1]) == bool(value), text);
             QCOMPARE(ini.value(at[0], at[1]), QString::fromUtf8(value));
         }
+    }
+
+    void nearestOfferedLanguage_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("offered"); // empty: the product's default is taken
+        QTest::newRow("offered as it is") << "zh_TW"
+                                          << "zh_TW";
+        QTest::newRow("case ignored") << "FR"
+                                      << "fr";
+        QTest::newRow("region dropped") << "pt_BR"
+                                        << "pt";
+        QTest::newRow("dash as separator") << "de-DE"
+                                           << "de";
+        QTest::newRow("Chinese alone is Simplified") << "zh"
+                                                     << "zh_CN";
+        QTest::newRow("Hong Kong reads Traditional") << "zh_HK"
+                                                     << "zh_TW";
+        QTest::newRow("Bokmål is the Norwegian offered") << "nb_NO"
+                                                         << "no";
+        QTest::newRow("not offered") << "sw"
+                                     << "";
+        QTest::newRow("not a language") << "xx"
+                                        << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+
+    void nearestOfferedLanguage()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, offered);
+        QCOMPARE(LmSettings::nearestOfferedLanguage(code), offered);
     }
 
     // Lines from several threads are never torn; each file is moved aside once at its limit, one
