@@ -26,10 +26,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPixmapCache>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
 
@@ -45,6 +47,23 @@ void sendEvent(const QString &action, const QString &label)
 QString currentLanguage()
 {
     return LmResourceMgr::instance()->shownLanguage();
+}
+
+QLocale shownLocale()
+{
+    return QLocale(currentLanguage());
+}
+
+// The documents write the figure with comma groups; the language writes it its own way. Any
+// other text is shown as it stands.
+QString localisedFigure(const QString &figure)
+{
+    static const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(,\\d{3})*$"));
+    if (!grouped.match(figure).hasMatch())
+        return figure;
+    bool ok = false;
+    const qulonglong number = QString(figure).remove(QLatin1Char(',')).toULongLong(&ok);
+    return ok ? shownLocale().toString(number) : figure;
 }
 
 QString productId()
@@ -156,6 +175,9 @@ void Uninstall::initUI()
     ui->btnComplete->setVisible(testMode);
     ui->progressBar->setValue(0);
     ui->progressBar->setMaximum(100);
+    ui->progressBar->setLocale(shownLocale());
+    ui->progressBar->setFormat(QStringLiteral("%p") + shownLocale().percent());
+    ui->progressBar->setTextVisible(true);
     ui->processPage->setCurrentIndex(0);
     ui->causePage_2->setCurrentIndex(0);
     causePlaceholder = ui->causeEdit->placeholderText();
@@ -603,7 +625,7 @@ void Uninstall::uninstallCause()
             "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
             .arg(textWeights.value(1))
             .arg(textColors.value(1))
-            .arg(causeUsers.toHtmlEscaped()));
+            .arg(localisedFigure(causeUsers).toHtmlEscaped()));
     ui->causeEdit->setEnabled(true);
     ui->optionFrame->setEnabled(true);
     updateContinueRule();
