@@ -347,6 +347,24 @@ void Uninstall::changePage()
     if (next == 3)
         startUninstalling();
     ui->processPage->setCurrentIndex(next);
+    if (next == 3)
+        QMetaObject::invokeMethod(
+            this, [this] { reserveFinishTextHeight(); }, Qt::QueuedConnection);
+}
+
+// The finish text takes this text's place: the label keeps room for the taller of the two from
+// the start, so the carousel below does not move when the removal ends. Queued, so that the page
+// is laid out and the label has its width.
+void Uninstall::reserveFinishTextHeight()
+{
+    QLabel *label = ui->thinkLab;
+    const QString shown = label->text();
+    const int width = label->width();
+    const int shownHeight = label->heightForWidth(width);
+    label->setText(finishText());
+    const int finishHeight = label->heightForWidth(width);
+    label->setText(shown);
+    label->setMinimumHeight(std::max(shownHeight, finishHeight));
 }
 
 void Uninstall::startUninstalling()
@@ -460,6 +478,17 @@ void Uninstall::completeSlot()
         close();
 }
 
+QString Uninstall::finishText() const
+{
+    return QCoreApplication::translate(
+               "QObject",
+               "<html><head/><body><p><span style='font-weight:%1;'>Uninstalled "
+               "Successfully!</span></p><p>Thanks for your use and feedback. We will continue to "
+               "optimize the program. Look forward to having you choose our products "
+               "again!</p></body></html>")
+        .arg(textWeights.value(2, QStringLiteral("700")));
+}
+
 void Uninstall::showFinally()
 {
     Log("debug", 1, QStringLiteral("completeSlot run!"));
@@ -482,14 +511,7 @@ void Uninstall::showFinally()
                                   .arg(weight));
         return;
     }
-    ui->thinkLab->setText(
-        QCoreApplication::translate(
-            "QObject",
-            "<html><head/><body><p><span style='font-weight:%1;'>Uninstalled "
-            "Successfully!</span></p><p>Thanks for your use and feedback. We will continue to "
-            "optimize the program. Look forward to having you choose our products "
-            "again!</p></body></html>")
-            .arg(weight));
+    ui->thinkLab->setText(finishText());
 }
 
 void Uninstall::onPurchaseDlgSlot()

@@ -87,6 +87,8 @@ private:
     void startDeliveryPhase();
     void afterUninstall();
     void toggleAnswerLine(QWidget *line, bool visible);
+    QString finishText() const;
+    void reserveFinishTextHeight();
     QAbstractButton *pageButton(bool forward) const;
     void updateContinueRule();
     void applyOfferImages(const QString &bannerName, const QString &promotionName);
