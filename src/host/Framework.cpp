@@ -62,6 +62,15 @@ bool Framework::init(int, int argc, char **argv)
         if (!platform::hasDisplay())
             return false;
         copyArguments(framework, argc, argv);
+        // The skin is sized in device-independent pixels; Qt scales them to the desktop's factor
+        // and picks the pictures' @2x files.
+        bool isNumber = false;
+        const int keepDrawnSize = product->extendParam(QStringLiteral("NoUserDpiChange"), QString())
+                                      .toInt(&isNumber, 10);
+        if (!(isNumber && keepDrawnSize == 1)) {
+            QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+            QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+        }
         framework.application = std::make_unique<QApplication>(framework.argc,
                                                                framework.argv.data());
     }

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QWindow>
 
 LmMainWindowBase::LmMainWindowBase(QWidget *parent, Qt::WindowFlags flags)
@@ -10,6 +11,7 @@ LmMainWindowBase::LmMainWindowBase(QWidget *parent, Qt::WindowFlags flags)
 
 void LmMainWindowBase::postCreateDerivedMainWindow(bool resizable, bool movable, QMenuBar *)
 {
+    m_resizable = resizable;
     if (!resizable)
         setFixedSize(size());
     if (movable) {
@@ -39,6 +41,16 @@ void LmMainWindowBase::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     QMetaObject::invokeMethod(this, "close", Qt::QueuedConnection);
+}
+
+// Tiling and snapping window managers may ignore the fixed-size hints; the content is laid out
+// for one size only, so the window takes that size back.
+void LmMainWindowBase::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_resizable && event->size() != minimumSize())
+        QMetaObject::invokeMethod(
+            this, [this] { resize(minimumSize()); }, Qt::QueuedConnection);
 }
 
 bool LmMainWindowBase::eventFilter(QObject *watched, QEvent *event)

@@ -21,6 +21,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     bool moveByTitleStrip(QEvent *event);
@@ -29,4 +30,5 @@ private:
     QPoint m_dragOffset;
     bool m_manualMove = false;
     bool m_eventLoopStarted = false;
+    bool m_resizable = true;
 };

@@ -2,6 +2,7 @@
 
 #include "host/LmProductInfo.h"
 
+#include <QLocale>
 #include <QSettings>
 
 namespace {
@@ -37,12 +38,37 @@ const QStringList &LmSettings::offeredLanguages()
     return languages;
 }
 
-// A code that is not offered (edited by hand, left by another version) would name documents,
+// The same language in the same script first (zh_HK reads Traditional), then any of its
+// offered variants.
+QString LmSettings::nearestOfferedLanguage(const QString &code)
+{
+    if (code.isEmpty())
+        return QString();
+    for (const QString &offered : offeredLanguages())
+        if (offered.compare(code, Qt::CaseInsensitive) == 0)
+            return offered;
+    const QLocale wanted(code);
+    if (wanted.language() == QLocale::C)
+        return QString();
+    QString sameLanguage;
+    for (const QString &offered : offeredLanguages()) {
+        const QLocale locale(offered);
+        if (locale.language() != wanted.language())
+            continue;
+        if (locale.script() == wanted.script())
+            return offered;
+        if (sameLanguage.isEmpty())
+            sameLanguage = offered;
+    }
+    return sameLanguage;
+}
+
+// A code with no offered match (edited by hand, left by another version) would name documents,
 // pictures and a catalogue that do not exist: the product's default is taken instead.
 QString LmSettings::currentLanguage(const QString &fallback) const
 {
-    const QString language = open()->value(languageKey).toString();
-    return offeredLanguages().contains(language) ? language : fallback;
+    const QString language = nearestOfferedLanguage(open()->value(languageKey).toString());
+    return language.isEmpty() ? fallback : language;
 }
 
 void LmSettings::setCurrentLanguage(const QString &language)

@@ -15,6 +15,8 @@ public:
     static LmSettings *instance();
     // The language codes the wizard offers, in the order of its language box.
     static const QStringList &offeredLanguages();
+    // The offered code nearest to a language code by locale rules; empty when none is near.
+    static QString nearestOfferedLanguage(const QString &code);
 
     QString currentLanguage(const QString &fallback) const;
     void setCurrentLanguage(const QString &language);

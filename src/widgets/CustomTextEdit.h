@@ -2,16 +2,10 @@
 
 #include <QTextEdit>
 
-/// Free-text field whose placeholder hint disappears on a click and returns when focus leaves.
+/// The survey's free-text field. Its hint stays until something is typed: a click or a Tab
+/// through the field never takes it away.
 class CustomTextEdit : public QTextEdit
 {
 public:
     explicit CustomTextEdit(QWidget *parent = nullptr);
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-
-private:
-    QString savedPlaceholder;
 };

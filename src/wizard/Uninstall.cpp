@@ -26,12 +26,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QPixmapCache>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 #include <QUrl>
@@ -48,6 +50,23 @@ void sendEvent(const QString &action, const QString &label)
 QString currentLanguage()
 {
     return LmResourceMgr::instance()->shownLanguage();
+}
+
+QLocale shownLocale()
+{
+    return QLocale(currentLanguage());
+}
+
+// The documents write the figure with comma groups; the language writes it its own way. Any
+// other text is shown as it stands.
+QString localisedFigure(const QString &figure)
+{
+    static const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(,\\d{3})*$"));
+    if (!grouped.match(figure).hasMatch())
+        return figure;
+    bool ok = false;
+    const qulonglong number = QString(figure).remove(QLatin1Char(',')).toULongLong(&ok);
+    return ok ? shownLocale().toString(number) : figure;
 }
 
 QString productId()
@@ -195,6 +214,9 @@ void Uninstall::initUI()
     ui->btnComplete->setVisible(testMode);
     ui->progressBar->setValue(0);
     ui->progressBar->setMaximum(100);
+    ui->progressBar->setLocale(shownLocale());
+    ui->progressBar->setFormat(QStringLiteral("%p") + shownLocale().percent());
+    ui->progressBar->setTextVisible(true);
     ui->processPage->setCurrentIndex(0);
     ui->causePage_2->setCurrentIndex(0);
     causePlaceholder = ui->causeEdit->placeholderText();
@@ -360,6 +382,24 @@ void Uninstall::changePage()
     if (next == 3)
         startUninstalling();
     ui->processPage->setCurrentIndex(next);
+    if (next == 3)
+        QMetaObject::invokeMethod(
+            this, [this] { reserveFinishTextHeight(); }, Qt::QueuedConnection);
+}
+
+// The finish text takes this text's place: the label keeps room for the taller of the two from
+// the start, so the carousel below does not move when the removal ends. Queued, so that the page
+// is laid out and the label has its width.
+void Uninstall::reserveFinishTextHeight()
+{
+    QLabel *label = ui->thinkLab;
+    const QString shown = label->text();
+    const int width = label->width();
+    const int shownHeight = label->heightForWidth(width);
+    label->setText(finishText());
+    const int finishHeight = label->heightForWidth(width);
+    label->setText(shown);
+    label->setMinimumHeight(std::max(shownHeight, finishHeight));
 }
 
 // The confirmation: "u_click_uninstall" is its event whether or not the upgrade offer was shown.
@@ -493,6 +533,17 @@ void Uninstall::completeSlot()
         close();
 }
 
+QString Uninstall::finishText() const
+{
+    return QCoreApplication::translate(
+               "QObject",
+               "<html><head/><body><p><span style='font-weight:%1;'>Uninstalled "
+               "Successfully!</span></p><p>Thanks for your use and feedback. We will continue to "
+               "optimize the program. Look forward to having you choose our products "
+               "again!</p></body></html>")
+        .arg(textWeights.value(2, QStringLiteral("700")));
+}
+
 void Uninstall::showFinally()
 {
     Log("debug", 1, QStringLiteral("completeSlot run!"));
@@ -517,15 +568,7 @@ void Uninstall::showFinally()
                         .arg(weight));
         return;
     }
-    setRichText(
-        ui->thinkLab,
-        QCoreApplication::translate(
-            "QObject",
-            "<html><head/><body><p><span style='font-weight:%1;'>Uninstalled "
-            "Successfully!</span></p><p>Thanks for your use and feedback. We will continue to "
-            "optimize the program. Look forward to having you choose our products "
-            "again!</p></body></html>")
-            .arg(weight));
+    setRichText(ui->thinkLab, finishText());
 }
 
 void Uninstall::onPurchaseDlgSlot()
@@ -661,7 +704,7 @@ void Uninstall::uninstallCause()
                     "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
                     .arg(textWeights.value(1))
                     .arg(textColors.value(1))
-                    .arg(causeUsers.toHtmlEscaped()));
+                    .arg(localisedFigure(causeUsers).toHtmlEscaped()));
     ui->causeEdit->setEnabled(true);
     ui->optionFrame->setEnabled(true);
     updateContinueRule();

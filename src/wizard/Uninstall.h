@@ -90,6 +90,8 @@ private:
     void startDeliveryPhase();
     void afterUninstall();
     void toggleAnswerLine(QWidget *line, bool visible);
+    QString finishText() const;
+    void reserveFinishTextHeight();
     QAbstractButton *pageButton(bool forward) const;
     void focusPage();
     void updateContinueRule();

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "host/DataDirectory.h"
 #include "host/LMGA.h"
+#include "host/LmSettings.h"
 #include "host/ProductIni.h"
 #include "host/RotatingFile.h"
 #include "host/Utility.h"
@@ -32,6 +33,23 @@ private slots:
             QVERIFY2(ini.contains(at[0], at[1]) == bool(value), text);
             QCOMPARE(ini.value(at[0], at[1]), QString::fromUtf8(value));
         }
+    }
+
+    // A code in the settings, and the offered language shown for it (empty: the product's default).
+    void nearestOfferedLanguage()
+    {
+        const char *const languages[][2] = {{"zh_TW", "zh_TW"},
+                                            {"FR", "fr"},
+                                            {"pt_BR", "pt"},
+                                            {"de-DE", "de"},
+                                            {"zh", "zh_CN"},
+                                            {"zh_HK", "zh_TW"},
+                                            {"nb_NO", "no"},
+                                            {"sw", ""},
+                                            {"xx", ""},
+                                            {"", ""}};
+        for (const auto &[code, offered] : languages)
+            QCOMPARE(LmSettings::nearestOfferedLanguage(code), QString::fromLatin1(offered));
     }
 
     // Lines from several threads are never torn, nor lost around the rotation, also from writers
