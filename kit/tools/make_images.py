@@ -40,6 +40,11 @@ with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "offer_texts.
           encoding="utf-8") as texts_file:
     OFFERS = json.load(texts_file)
 
+# The banner's texts stay within this span; the window's Buy button lies beyond it.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "banner_text_area.json"),
+          encoding="utf-8") as area_file:
+    BANNER_TEXT_AREA = json.load(area_file)
+
 # Languages whose script DejaVu lacks: (regular, bold, face index in the collection), from
 # Debian's fonts-noto-core and fonts-noto-cjk. Urdu in Naskh: Nastaliq's tall lines do not fit
 # the 70 pixels of the banner at a readable size.
@@ -391,10 +396,12 @@ def banner(texts, writer):
     badge_x = width - 56 if writer.rtl else 56
     discount_badge(draw, s(badge_x), s(35), s(28), "-50%", font(s(15), bold=True))
     title, sub = texts["banner_title"], texts["banner_sub"]
-    size = writer.fitted_size(draw, title, s(20), s(560), bold=True)
-    writer.text(draw, writer.place(draw, s(100), s(width), title, size, True), s(12), title, size,
-                WHITE, bold=True)
-    writer.text(draw, writer.place(draw, s(100), s(width), sub, s(12)), s(42), sub, s(12),
+    start, room = BANNER_TEXT_AREA["start"], BANNER_TEXT_AREA["end"] - BANNER_TEXT_AREA["start"]
+    size = writer.fitted_size(draw, title, s(20), s(room), bold=True)
+    writer.text(draw, writer.place(draw, s(start), s(width), title, size, True), s(12), title,
+                size, WHITE, bold=True)
+    sub_size = writer.fitted_size(draw, sub, s(12), s(room))
+    writer.text(draw, writer.place(draw, s(start), s(width), sub, sub_size), s(42), sub, sub_size,
                 (255, 236, 222))
     return image.resize((width, height), Image.LANCZOS).convert("RGB")
 

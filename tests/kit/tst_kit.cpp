@@ -76,6 +76,23 @@ QString leftToRight(QLabel *label)
     return picture.width() - 1 - right > left ? wrong : QString();
 }
 
+// The Buy button's text when it lies over the span of the banner where the kit's pictures write.
+QString overBannerText(const QAbstractButton *buy, const QWidget *banner)
+{
+    const int pictureWidth = 857;
+    const QJsonObject area = QJsonDocument::fromJson(
+                                 readAll(source + "/kit/tools/banner_text_area.json").toUtf8())
+                                 .object();
+    int start = area.value("start").toInt(), end = area.value("end").toInt();
+    if (buy->isRightToLeft())
+        std::tie(start, end) = std::make_pair(pictureWidth - end, pictureWidth - start);
+    const double scale = double(pictureWidth) / banner->width();
+    const QRect onBanner(buy->mapTo(banner, QPoint()), buy->size());
+    if (onBanner.right() * scale < start || onBanner.left() * scale > end)
+        return {};
+    return buy->objectName() + " over the banner's text: " + buy->text();
+}
+
 } // namespace
 
 class KitTest : public QObject
@@ -152,6 +169,8 @@ private slots:
                 },
                 3000);
             cut << cutHere;
+            if (const auto *buy = driver.child<QAbstractButton>("btnDiscount"); buy->isVisible())
+                cut << overBannerText(buy, driver.child<QWidget>("discountBg"));
             for (QLabel *label : shown->findChildren<QLabel *>())
                 cut << (label->isVisibleTo(shown) ? leftToRight(label) : QString());
             cut.removeAll(QString());
