@@ -78,8 +78,15 @@ def font(size, bold=False):
     return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
 
 
+# 2 while the skin's copies for high-DPI screens are drawn: "name@2x.png", which Qt picks itself.
+OUTPUT_SCALE = 1
+
+
 def save(image, *parts):
     path = os.path.join(*parts)
+    if OUTPUT_SCALE != 1:
+        root, extension = os.path.splitext(path)
+        path = "%s@%dx%s" % (root, OUTPUT_SCALE, extension)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     image.save(path, optimize=True)
     if OPTIPNG:
@@ -93,7 +100,7 @@ def canvas(width, height, colour=(0, 0, 0, 0)):
 
 
 def finish(image, width, height):
-    return image.resize((width, height), Image.LANCZOS)
+    return image.resize((width * OUTPUT_SCALE, height * OUTPUT_SCALE), Image.LANCZOS)
 
 
 def s(value):
@@ -297,7 +304,7 @@ def tile_background(accent):
     draw.rounded_rectangle([2 * scale, 2 * scale, w - 1 - 2 * scale, 120 * scale],
                            radius - 2 * scale, fill=accent)
     draw.rectangle([2 * scale, 90 * scale, w - 1 - 2 * scale, 120 * scale], fill=accent)
-    return image.resize((width, height), Image.LANCZOS)
+    return finish(image, width, height)
 
 
 def loading_frames():
@@ -403,7 +410,7 @@ def banner(texts, writer):
     sub_size = writer.fitted_size(draw, sub, s(12), s(room))
     writer.text(draw, writer.place(draw, s(start), s(width), sub, sub_size), s(42), sub, sub_size,
                 (255, 236, 222))
-    return image.resize((width, height), Image.LANCZOS).convert("RGB")
+    return finish(image, width, height).convert("RGB")
 
 
 def promotion(texts, writer):
@@ -478,10 +485,9 @@ def app_icon(top, bottom, glyph):
     return finish(image, size, size)
 
 
-def main():
-    save(application_icon(256), RESOURCES, "icon.png")
-
-    save(application_icon(96).resize((24, 24), Image.LANCZOS), SKIN_IMAGES, "logo.png")
+def skin_pictures():
+    save(application_icon(96).resize((24 * OUTPUT_SCALE, 24 * OUTPUT_SCALE), Image.LANCZOS),
+         SKIN_IMAGES, "logo.png")
     save(close_glyph((110, 116, 126)), SKIN_IMAGES, "close.png")
     save(close_glyph(WHITE), SKIN_IMAGES, "close_hover.png")
     save(check_box((176, 182, 190), WHITE, False), SKIN_IMAGES, "check_off.png")
@@ -498,6 +504,16 @@ def main():
     save(upgrade_picture(), SKIN_IMAGES, "update.png")
     save(upgrade_badge(), SKIN_IMAGES, "update_tip.png")
     save(warning_picture(), SKIN_IMAGES, "check_close.png")
+
+
+def main():
+    global OUTPUT_SCALE
+    save(application_icon(256), RESOURCES, "icon.png")
+    skin_pictures()
+    OUTPUT_SCALE = 2
+    skin_pictures()
+    OUTPUT_SCALE = 1
+    # drawn at twice their size already
     for index, accent in enumerate(TILE_ACCENTS, start=1):
         save(tile_background(accent), SKIN_IMAGES, "tile_%d.png" % index)
 
@@ -507,10 +523,13 @@ def main():
                    optimize=False, disposal=1)
     print(os.path.relpath(path, KIT))
 
-    for language, texts in OFFERS.items():
-        writer = Writer(language)
-        save(banner(texts, writer), CONFIG, "banner_pic", language + ".png")
-        save(promotion(texts, writer), CONFIG, "promotion_pic", language + ".png")
+    for scale in (1, 2):
+        OUTPUT_SCALE = scale
+        for language, texts in OFFERS.items():
+            writer = Writer(language)
+            save(banner(texts, writer), CONFIG, "banner_pic", language + ".png")
+            save(promotion(texts, writer), CONFIG, "promotion_pic", language + ".png")
+    OUTPUT_SCALE = 1
     for name, top, bottom, glyph in APP_ICONS:
         save(app_icon(top, bottom, glyph), CONFIG, "recAppIcon", name)
 

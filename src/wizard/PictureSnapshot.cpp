@@ -20,12 +20,17 @@ PictureSnapshot::PictureSnapshot(const QStringList &files)
     }
     QMap<QString, QString> copies;
     for (int i = 0; i < files.size(); ++i) {
-        QFile file(files.at(i));
-        if (!file.open(QIODevice::ReadOnly))
+        const QString folder = QStringLiteral("files/%1/").arg(i);
+        if (!addFile(folder, files.at(i)))
             continue;
-        const QString name = QStringLiteral("files/%1/").arg(i) + QFileInfo(file).fileName();
-        m_resource.addFile(name, file.readAll());
-        copies.insert(files.at(i), m_resource.root() + QLatin1Char('/') + name);
+        copies.insert(files.at(i),
+                      m_resource.root() + QLatin1Char('/') + folder
+                          + QFileInfo(files.at(i)).fileName());
+        // The copy for high-DPI screens, which Qt looks for beside the picture itself.
+        const QFileInfo picture(files.at(i));
+        addFile(folder,
+                picture.path() + QLatin1Char('/') + picture.completeBaseName()
+                    + QStringLiteral("@2x.") + picture.suffix());
     }
     m_taken = m_resource.registerResource();
     if (!m_taken)
@@ -40,6 +45,15 @@ PictureSnapshot::~PictureSnapshot()
     if (m_taken && !m_memorySkinPaths.isEmpty()
         && QDir::searchPaths(skinPrefix) == m_memorySkinPaths)
         QDir::setSearchPaths(skinPrefix, m_diskSkinPaths);
+}
+
+bool PictureSnapshot::addFile(const QString &folder, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    m_resource.addFile(folder + QFileInfo(file).fileName(), file.readAll());
+    return true;
 }
 
 bool PictureSnapshot::isTaken() const

@@ -22,6 +22,7 @@ public:
     QString inMemory(const QString &file) const;
 
 private:
+    bool addFile(const QString &folder, const QString &path);
     MemoryResource m_resource;
     QStringList m_diskSkinPaths;
     QStringList m_memorySkinPaths;
