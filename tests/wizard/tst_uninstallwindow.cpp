@@ -30,6 +30,12 @@ class TestUninstallWindow : public QObject
     {
         QWidget *start = QApplication::focusWidget();
         QVERIFY(start && start->window() == window);
+        // The buttons shown now: late pictures may rebuild the carousel's tiles meanwhile.
+        QList<QPointer<QAbstractButton>> shown;
+        for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+            if (button->isVisible() && button->isEnabled() && !qobject_cast<QCheckBox *>(button)
+                && button->objectName() != "purchaseImg") // the picture, not a control
+                shown << button;
         QSet<QWidget *> reached;
         do {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -41,9 +47,8 @@ class TestUninstallWindow : public QObject
             reached << focus;
         } while (QApplication::focusWidget() != start && reached.size() < 40);
         QCOMPARE(QApplication::focusWidget(), start);
-        for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
-            if (button->isVisible() && button->isEnabled() && !qobject_cast<QCheckBox *>(button)
-                && button->objectName() != "purchaseImg") // the picture, not a control
+        for (const QPointer<QAbstractButton> &button : shown)
+            if (button)
                 QVERIFY2(reached.contains(button), qPrintable(button->objectName()));
     }
 

@@ -62,8 +62,17 @@ private:
         if (!widget || !widget->isVisible() || !widget->isEnabled())
             return false;
         if (auto *bar = qobject_cast<QProgressBar *>(widget); verb == "halfway") {
-            if (bar && bar->value() > 0 && bar->value() < bar->maximum())
-                std::_Exit(9);
+            const auto partWay = [bar](int value) {
+                if (value > 0 && value < bar->maximum())
+                    std::_Exit(9);
+            };
+            // Every value counts, not only those a poll happens to see: the removal is quick.
+            if (bar && !m_watched.contains(bar)) {
+                m_watched << bar;
+                connect(bar, &QProgressBar::valueChanged, bar, partWay);
+            }
+            if (bar)
+                partWay(bar->value());
             return false;
         }
         if (button && (verb == "click" || verb == "reason"))
@@ -81,6 +90,7 @@ private:
     QFile m_log{qEnvironmentVariable("UNINSTALL_AUTOPILOT_LOG")};
     QTimer m_timer;
     QElapsedTimer m_clock;
+    QList<QProgressBar *> m_watched;
 };
 
 class AutopilotPlugin : public QGenericPlugin
