@@ -44,9 +44,21 @@ void LmResourceMgr::setCurrentLanguage(const QString &language)
         QCoreApplication::removeTranslator(m_translator.get());
         m_translator.reset();
     }
+    // The catalogue is read into memory: QTranslator would map the file, and Windows deletes no
+    // file that is mapped. As QTranslator does, "uninstall_zh_TW" falls back to "uninstall_zh".
+    const QString directory = productResourceRoot() + QStringLiteral("/translations/");
+    QString code = language;
+    QFile file(directory + QStringLiteral("uninstall_") + code + QStringLiteral(".qm"));
+    while (!file.open(QIODevice::ReadOnly) && code.contains(QLatin1Char('_'))) {
+        code.truncate(code.lastIndexOf(QLatin1Char('_')));
+        file.setFileName(directory + QStringLiteral("uninstall_") + code + QStringLiteral(".qm"));
+    }
+    m_catalogue = file.isOpen() ? file.readAll() : QByteArray();
     auto translator = std::make_unique<QTranslator>();
-    const QString catalogue = QStringLiteral("uninstall_") + language;
-    if (!translator->load(catalogue, productResourceRoot() + QStringLiteral("/translations"))) {
+    if (m_catalogue.isEmpty()
+        || !translator->load(reinterpret_cast<const uchar *>(m_catalogue.constData()),
+                             m_catalogue.size(),
+                             directory)) {
         // English is the source language: it needs no catalogue.
         if (language != QLatin1String("en"))
             Log("error",

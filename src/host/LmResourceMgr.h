@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -27,5 +28,6 @@ public:
 
 private:
     LmResourceMgr();
+    QByteArray m_catalogue; // the installed translator's data, which it does not copy
     std::unique_ptr<QTranslator> m_translator;
 };
