@@ -13,6 +13,10 @@ WholeRun::~WholeRun()
 {
     if (!m_installDir.startsWith(m_dir.path() + '/'))
         QDir(m_installDir).removeRecursively();
+#ifdef Q_OS_WIN
+    QDir(dataDir()).removeRecursively();
+    QFile::remove(settingsFile());
+#endif
 }
 
 // Windows keeps settings and data in the user's profile, which scripts/test-windows makes
@@ -97,8 +101,7 @@ QProcessEnvironment WholeRun::environment() const
     // plugins where the environment names them.
     env.insert("QT_QPA_PLATFORM", "windows");
     const QString qtPlugins = env.value("QT_PLUGIN_PATH");
-    env.insert("QT_PLUGIN_PATH",
-               qtPlugins.isEmpty() ? UNINSTALL_PLUGIN_DIR : UNINSTALL_PLUGIN_DIR ";" + qtPlugins);
+    env.insert("QT_PLUGIN_PATH", QString(UNINSTALL_PLUGIN_DIR ";") + qtPlugins);
 #else
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");

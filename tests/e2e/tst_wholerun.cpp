@@ -241,7 +241,7 @@ void TestWholeRun::wholeRun()
 
     const bool removed = result == 512;
 #ifdef Q_OS_WIN
-    const QStringList kept{".settings", "Demo.dll", "uninstall.dll", "unins000.exe"};
+    const QStringList kept{".settings", "Demo.dll", "unins000.exe", "uninstall.dll"};
 #else
     const QStringList kept{".settings", "Demo.dll", "unins000"};
 #endif
