@@ -131,6 +131,11 @@ void TestWholeRun::wholeRun_data()
     row("second wizard refused", "second", all, 512, "LRR");
     row("records name another folder", "elsewhere", confirm + "page:3;click:btnClose", 0, "LRR");
     row("removal interrupted, then resumed", "resume", all, 512, "LRLRR");
+#ifdef Q_OS_WIN
+    row("links to outside", "links", all, 512, "LRR");
+    row("https, trusted", "https", all, 512, "LRR");
+    row("non-ASCII path", "non-ascii", all, 512, "LRR");
+#endif
 }
 
 void TestWholeRun::wholeRun()
