@@ -97,17 +97,14 @@ QProcessEnvironment WholeRun::environment() const
     // on the display: a run sees no other run's wizard and reaches no real desktop.
     env.insert("TMPDIR", m_dir.path());
 #ifdef Q_OS_WIN
-    // Real windows, on the display that Wine draws to under scripts/test-windows; Qt's own
-    // plugins where the environment names them.
+    // Real windows, on the display that Wine draws to under scripts/test-windows.
     env.insert("QT_QPA_PLATFORM", "windows");
-    const QString qtPlugins = env.value("QT_PLUGIN_PATH");
-    env.insert("QT_PLUGIN_PATH", QString(UNINSTALL_PLUGIN_DIR ";") + qtPlugins);
 #else
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("QT_PLUGIN_PATH", UNINSTALL_PLUGIN_DIR);
 #endif
+    env.insert("QT_PLUGIN_PATH", UNINSTALL_PLUGIN_DIR);
     env.insert("QT_QPA_GENERIC_PLUGINS", "autopilot");
     env.insert("UNINSTALL_AUTOPILOT_LOG", m_dir.path() + "/autopilot.log");
     // Qt's platform plugins leak at exit; a sanitizer build checks the host for errors, not leaks.
