@@ -22,13 +22,14 @@ windows_qt() {
 
 # windows_build TARGET...: the whole project cross-built with MinGW-w64 against windows_qt.
 windows_build() {
-    local compiler_launcher=()
+    local compiler_launcher=() log=$windows_build_dir/configure.log
+    mkdir -p "$windows_build_dir"
     command -v ccache >/dev/null && compiler_launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
     cmake -S "$repo" -B "$windows_build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DUNINSTALL_WERROR=ON -DUNINSTALL_BUILD_BENCH=OFF "${compiler_launcher[@]}" \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_PREFIX_PATH="$windows_qt" >"$windows_build_dir.cmake.log" 2>&1 || {
-        cat "$windows_build_dir.cmake.log" >&2
+        -DCMAKE_PREFIX_PATH="$windows_qt" >"$log" 2>&1 || {
+        cat "$log" >&2
         return 1
     }
     ninja -C "$windows_build_dir" "$@"
