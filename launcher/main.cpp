@@ -26,7 +26,9 @@ MainEntry loadEntry()
         std::fprintf(stderr, "cannot load uninstall.dll (error %lu)\n", GetLastError());
         return nullptr;
     }
-    return reinterpret_cast<MainEntry>(GetProcAddress(library, "main_entry"));
+    // Through a function type without parameters, which converts to any other without warning.
+    const auto entry = reinterpret_cast<void (*)()>(GetProcAddress(library, "main_entry"));
+    return reinterpret_cast<MainEntry>(entry);
 }
 #else
 MainEntry loadEntry()

@@ -20,6 +20,7 @@
 #include "wizard/PictureSnapshot.h"
 #include "wizard/UserIdentifier.h"
 
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -153,7 +154,13 @@ void Uninstall::initData()
 
     ui->purchaseImg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    loadingMovie = new QMovie(loadingGif, QByteArray(), nullptr);
+    // The animation plays from a copy in memory: Windows deletes no file that is open, and the
+    // removal reaches the skin while the movie still holds it.
+    loadingMovie = new QMovie;
+    auto *animation = new QBuffer(loadingMovie);
+    if (QFile file(loadingGif); !loadingGif.isEmpty() && file.open(QIODevice::ReadOnly))
+        animation->setData(file.readAll());
+    loadingMovie->setDevice(animation);
     ui->loadingLab->setMovie(loadingMovie);
     // A skin without an animation leaves the label empty, without a warning on standard error.
     if (!loadingGif.isEmpty())

@@ -5,6 +5,47 @@
 #include <QTest>
 #include <QtCore>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+WholeRun::~WholeRun()
+{
+    if (!m_installDir.startsWith(m_dir.path() + '/'))
+        QDir(m_installDir).removeRecursively();
+#ifdef Q_OS_WIN
+    QDir(dataDir()).removeRecursively();
+    QFile::remove(settingsFile());
+#endif
+}
+
+// Windows keeps settings and data in the user's profile, which scripts/test-windows makes
+// afresh in a temporary Wine prefix; elsewhere they live in the run's temporary directory.
+QString WholeRun::dataDir() const
+{
+#ifdef Q_OS_WIN
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#else
+    const QString base = m_dir.path() + "/data";
+#endif
+    return base + "/Example Works/" + m_product;
+}
+
+QString WholeRun::settingsFile() const
+{
+#ifdef Q_OS_WIN
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Example Works", m_product)
+        .fileName();
+#else
+    return m_dir.path() + "/config/Example Works/" + m_product + ".ini";
+#endif
+}
+
+QString WholeRun::hostName()
+{
+    return QFileInfo(UNINSTALL_HOST).fileName();
+}
+
 QByteArray WholeRun::contentOf(const QString &path)
 {
     QFile file(path);
@@ -27,9 +68,22 @@ void WholeRun::layOut(const QMap<QString, QString> &extend)
         if (file.open(QIODevice::WriteOnly))
             file.write(name == "product.ini" ? ini : "product file");
     }
-    QFile::copy(UNINSTALL_HOST, installDir() + "/unins000");
-    QFile::copy(UNINSTALL_LIBRARY, installDir() + "/libuninstall.so");
-    QProcess::execute("cp", {"-R", TestEnvironment::sourceDir() + "/kit/resources", installDir()});
+#ifdef Q_OS_WIN
+    // Hidden by its attribute there, not by its leading dot.
+    const QString hidden = QDir::toNativeSeparators(installDir() + "/.settings");
+    SetFileAttributesW(reinterpret_cast<const wchar_t *>(hidden.utf16()), FILE_ATTRIBUTE_HIDDEN);
+#endif
+    for (const QString &program : {QString(UNINSTALL_HOST), QString(UNINSTALL_LIBRARY)})
+        QFile::copy(program, installDir() + '/' + QFileInfo(program).fileName());
+    const QString kit = TestEnvironment::sourceDir() + "/kit";
+    for (QDirIterator it(kit + "/resources",
+                         QDir::Files | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString target = installDir() + it.next().mid(kit.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(it.filePath(), target);
+    }
     QSettings(settingsFile(), QSettings::IniFormat).setValue("Install/Path", installDir());
 }
 
@@ -42,9 +96,14 @@ QProcessEnvironment WholeRun::environment() const
     // Shared-memory keys are files in the temporary directory, and the guard activates windows
     // on the display: a run sees no other run's wizard and reaches no real desktop.
     env.insert("TMPDIR", m_dir.path());
+#ifdef Q_OS_WIN
+    // Real windows, on the display that Wine draws to under scripts/test-windows.
+    env.insert("QT_QPA_PLATFORM", "windows");
+#else
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", platform);
+#endif
     env.insert("QT_PLUGIN_PATH", UNINSTALL_PLUGIN_DIR);
     env.insert("QT_QPA_GENERIC_PLUGINS", "autopilot");
     env.insert("UNINSTALL_AUTOPILOT_LOG", m_dir.path() + "/autopilot.log");
@@ -60,7 +119,7 @@ std::unique_ptr<QProcess> WholeRun::start(const QStringList &arguments, const QS
     env.insert("UNINSTALL_AUTOPILOT", script);
     host->setProcessEnvironment(env);
     host->setWorkingDirectory(m_dir.path());
-    host->start(installDir() + "/unins000", arguments);
+    host->start(installDir() + '/' + hostName(), arguments);
     return host;
 }
 
@@ -91,8 +150,10 @@ QStringList WholeRun::autopilotLog() const
         .split('\n', Qt::SkipEmptyParts);
 }
 
-ProductService::ProductService()
+ProductService::ProductService(const QSslCertificate &certificate, const QSslKey &key)
 {
+    if (!certificate.isNull())
+        useTls(certificate, key);
     const QString kit = TestEnvironment::sourceDir() + "/kit/resources/uninstallConfig/";
     const QMap<QString, QString> served{{"/banner_pic_en.png", "banner_pic/en"},
                                         {"/promotion_pic_en.png", "promotion_pic/en"},

@@ -13,9 +13,13 @@
 class WholeRun
 {
 public:
-    explicit WholeRun(const QString &product = QStringLiteral("Demo Suite"))
+    // The installation is laid out in installDir, by default a folder of a temporary directory.
+    explicit WholeRun(const QString &product = QStringLiteral("Demo Suite"),
+                      const QString &installDir = QString())
         : m_product(product)
+        , m_installDir(installDir.isEmpty() ? m_dir.path() + QStringLiteral("/install") : installDir)
     {}
+    ~WholeRun();
 
     // Host, library, product.ini with these [Extend] entries, the kit's resources, some product
     // files, and the installer's record in the user settings.
@@ -30,16 +34,11 @@ public:
     // Private settings, data, runtime and temporary directories, offscreen, no display.
     QProcessEnvironment environment() const;
 
-    QString installDir() const { return m_dir.path() + QStringLiteral("/install"); }
-    QString dataDir() const
-    {
-        return m_dir.path() + QStringLiteral("/data/Example Works/") + m_product;
-    }
-    QString settingsFile() const
-    {
-        return m_dir.path() + QStringLiteral("/config/Example Works/") + m_product
-               + QStringLiteral(".ini");
-    }
+    QString installDir() const { return m_installDir; }
+    QString dataDir() const;
+    QString settingsFile() const;
+    // The host's file name, unins000 with the system's program suffix.
+    static QString hostName();
     QStringList productFiles() const;
     QStringList autopilotLog() const;
     static QByteArray contentOf(const QString &path);
@@ -50,6 +49,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_product;
+    QString m_installDir;
 };
 
 /// A product's configuration and report services on one loopback server: the configuration,
@@ -57,7 +57,9 @@ private:
 class ProductService : public HttpTestServer
 {
 public:
-    ProductService();
+    // Over TLS when given a certificate.
+    explicit ProductService(const QSslCertificate &certificate = QSslCertificate(),
+                            const QSslKey &key = QSslKey());
     // The [Extend] entries that name both services.
     QMap<QString, QString> extend() const;
 

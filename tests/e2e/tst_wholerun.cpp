@@ -2,10 +2,18 @@
 // user takes and under the conditions around them, asserting what each run leaves behind.
 #include "WholeRun.h"
 
+#include "platform/ProcessEnvironment.h"
+
 #include <QtTest>
 
+#ifdef Q_OS_WIN
+#include "SelfSignedCertificate.h"
+
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -25,8 +33,62 @@ void row(const char *name,
          int result,
          const QString &requests)
 {
+#ifdef Q_OS_WIN
+    // Each run under Wine takes seconds: the rows whose paths differ on Windows.
+    const QByteArrayList rows{"typical",
+                              "cancel on the offer",
+                              "product closed from the dialog",
+                              "second wizard refused",
+                              "no switch",
+                              "links to outside",
+                              "https, trusted",
+                              "non-ASCII path"};
+    if (!rows.contains(name))
+        return;
+#endif
     QTest::newRow(name) << setup << script << result << requests;
 }
+
+#ifdef Q_OS_WIN
+const int bulkFiles = 1000;
+
+// The run trusts the test's certificate as Windows does: in the user's root store.
+bool trust(const QSslCertificate &certificate)
+{
+    const QByteArray der = certificate.toDer();
+    return CertAddEncodedCertificateToSystemStoreW(L"Root",
+                                                   reinterpret_cast<const BYTE *>(der.constData()),
+                                                   DWORD(der.size()));
+}
+
+QString registryIdentifier()
+{
+    QProcess reg;
+    reg.start("reg",
+              {"query",
+               "HKCU\\Software\\Classes\\CLSID\\{6F1B2C3D-0000-4000-8000-00000000DE30}",
+               "/v",
+               "CEIPIdentifier"});
+    reg.waitForFinished(30000);
+    return QString::fromLocal8Bit(reg.readAllStandardOutput()).section("REG_SZ", 1).trimmed();
+}
+
+const wchar_t *wide(const QString &nativePath)
+{
+    return reinterpret_cast<const wchar_t *>(nativePath.utf16());
+}
+
+bool symbolicLink(const QString &at, const QString &target)
+{
+    const DWORD folder = QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
+    return CreateSymbolicLinkW(wide(QDir::toNativeSeparators(at)),
+                               wide(QDir::toNativeSeparators(target)),
+                               folder | 0x2 /* without elevation */);
+}
+
+#else
+const int bulkFiles = 10000;
+#endif
 
 } // namespace
 
@@ -82,6 +144,11 @@ void TestWholeRun::wholeRun_data()
     row("unattended, switch in upper case", "unattended upper case", "", 0, "");
     row("unattended in test mode", "unattended test", "", 0, "");
     row("unattended while a wizard runs", "unattended second", all, 512, "LRR");
+#ifdef Q_OS_WIN
+    row("links to outside", "links", all, 512, "LRR");
+    row("https, trusted", "https", all, 512, "LRR");
+    row("non-ASCII path", "non-ascii", all, 512, "LRR");
+#endif
 }
 
 void TestWholeRun::wholeRun()
@@ -90,7 +157,14 @@ void TestWholeRun::wholeRun()
     QFETCH(QString, script);
     QFETCH(int, result);
     QFETCH(QString, requests);
+#ifdef Q_OS_WIN
+    const SelfSignedCertificate identity = setup == "https" ? SelfSignedCertificate::generate()
+                                                            : SelfSignedCertificate();
+    QVERIFY(setup != "https" || trust(identity.certificate));
+    ProductService service(identity.certificate, identity.key);
+#else
     ProductService service;
+#endif
     // The first report is refused once, the second twice: the wizard stays until both arrive.
     int refusals[2] = {1, 2};
     if (setup == "reports fail")
@@ -104,14 +178,20 @@ void TestWholeRun::wholeRun()
            HttpTestServer::neverAnswer()};
     if (const int at = QByteArrayList{"garbage", "trickling", "silent"}.indexOf(setup); at >= 0)
         service.setResponse("/config", hostile[at]);
-    // Named after this test process, so that the close dialog ends no other run's product.
-    const QString name = QStringLiteral("Demo Suite %1").arg(QCoreApplication::applicationPid());
-    WholeRun run(name);
+    // Named after this test process and row, so that the close dialog ends no other run's
+    // product and no run finds another's settings or cache.
+    static int rowNumber = 0;
+    const QString name = QStringLiteral("Demo Suite %1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(++rowNumber);
+    WholeRun run(name, setup == "non-ascii" ? QString("C:/Program Files/Démo Suite ™") : QString());
     // Unattended hosts run without a display, where a window would end the host at once.
     const bool silent = setup.startsWith("unattended") && setup != "unattended second";
     if (silent)
         run.platform = "xcb";
     QMap<QString, QString> extend = service.extend();
+    if (setup == "https")
+        extend.insert("uninstallStrictTls", "1");
     const QString marker = run.dataDir() + "/updater-ran";
     const QByteArray updater = "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n";
     service.setResponse("/updater", HttpTestServer::answer(200, updater, "text/plain"));
@@ -128,20 +208,35 @@ void TestWholeRun::wholeRun()
         QVERIFY(setup == "ini:" ? ini.remove()
                                 : ini.open(QIODevice::WriteOnly) && ini.write(setup.mid(4)) > 0);
     const QByteArray iniPath = QFile::encodeName(run.installDir() + "/product.ini");
+#ifndef Q_OS_WIN
     if (setup == "ini fifo") // opening it to read would wait for a writer
         QVERIFY(unlink(iniPath.data()) == 0 && mkfifo(iniPath.data(), 0600) == 0);
+#endif
     const QString elsewhere = QFileInfo(run.installDir()).path() + "/elsewhere";
     if (setup.contains("elsewhere") && QDir().mkpath(elsewhere))
         QSettings(run.settingsFile(), QSettings::IniFormat).setValue("Install/Path", elsewhere);
     const QString recorded
         = QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString();
     QDir().mkpath(run.installDir() + "/data");
-    for (int i = 0; (setup == "bulk" || setup == "resume") && i < 10000; ++i)
+    for (int i = 0; (setup == "bulk" || setup == "resume") && i < bulkFiles; ++i)
         QFile(run.installDir() + QStringLiteral("/data/%1").arg(i)).open(QIODevice::WriteOnly);
+    // Links inside the installation to a folder and a file outside it. (Wine 8 makes no
+    // junctions: FSCTL_SET_REPARSE_POINT is not supported there.)
+    const QString outside = QFileInfo(run.installDir()).path() + "/outside-" + name;
+#ifdef Q_OS_WIN
+    if (setup == "links") {
+        QVERIFY(QDir().mkpath(outside));
+        QVERIFY(QFile(outside + "/precious.txt").open(QIODevice::WriteOnly));
+        QVERIFY(symbolicLink(run.installDir() + "/folder link", outside));
+        QVERIFY(symbolicLink(run.installDir() + "/file link", outside + "/precious.txt"));
+    }
+#endif
     QProcess product;
     product.setProcessEnvironment(run.environment());
-    if (setup.endsWith("product") && QFile::copy(DEMO_PRODUCT, run.installDir() + '/' + name)) {
-        product.start(run.installDir() + '/' + name, {name, "64"}); // its end takes a while
+    const QString program = run.installDir() + '/' + name
+                            + QString::fromStdString(platform::executableSuffix());
+    if (setup.endsWith("product") && QFile::copy(DEMO_PRODUCT, program)) {
+        product.start(program, {name, "64"}); // its end takes a while
         QVERIFY(product.waitForReadyRead(30000));
     }
     const QStringList before = run.productFiles();
@@ -157,13 +252,21 @@ void TestWholeRun::wholeRun()
     }
     // A second host is refused while the first waits on its discount offer.
     const QString goOn = run.dataDir() + "/go-on";
+#ifdef Q_OS_WIN
+    // The refused wizard brings the first one back from the task bar.
+    const QString waiting = "minimize:processPage";
+    const QString secondGate = "page:1;" + waiting + ";file:" + goOn + ";restored:processPage;";
+#else
+    const QString waiting = "page:1";
+    const QString secondGate = waiting + ";file:" + goOn + ';';
+#endif
     const bool secondHost = setup.endsWith("second");
-    QString gate = secondHost ? "page:1;file:" + goOn + ';' : QString();
+    QString gate = secondHost ? secondGate : QString();
     if (setup.startsWith("upgrade")) // the offer is made once the updater is proven
         gate = "file:" + run.dataDir() + "/updater/" + name + ';';
     const auto host = run.start(silent ? unattended : arguments, gate + script);
     if (secondHost) {
-        QTRY_VERIFY_WITH_TIMEOUT(run.autopilotLog().contains("done page:1"), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(run.autopilotLog().contains("done " + waiting), 30000);
         const bool silentSecond = setup.startsWith("unattended");
         if (silentSecond)
             run.platform = "xcb";
@@ -174,8 +277,13 @@ void TestWholeRun::wholeRun()
     QCOMPARE(run.finish(*host, requests.contains('R') ? 60000 : 20000), result);
 
     const bool removed = result == 512;
+#ifdef Q_OS_WIN
+    const QStringList kept{".settings", "Demo.dll", "unins000.exe", "uninstall.dll"};
+#else
     const QStringList kept{".settings", "Demo.dll", "unins000"};
+#endif
     QCOMPARE(run.productFiles(), removed ? kept : before);
+    QCOMPARE(QFileInfo::exists(outside + "/precious.txt"), setup == "links");
     QTRY_COMPARE(product.state(), QProcess::NotRunning);
     QCOMPARE(QFileInfo::exists(marker), setup == "upgrade");
     QCOMPARE(QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString(),
@@ -225,6 +333,10 @@ void TestWholeRun::wholeRun()
     // The second reason ticked, of the served survey or else of the installed one.
     const QJsonObject ticked{{loaded ? "price" : "q2", true}};
     QCOMPARE(one["uninstallCause"][1].toObject(), first.isEmpty() ? QJsonObject() : ticked);
+#ifdef Q_OS_WIN
+    if (!first.isEmpty())
+        QCOMPARE(registryIdentifier(), one["userId"].toString());
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestWholeRun)

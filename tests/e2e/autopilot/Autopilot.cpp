@@ -2,7 +2,8 @@
 // UNINSTALL_AUTOPILOT on the wizard's widgets by object name, logging each one done and each
 // address opened. Steps: wait:NAME, page:N, click:NAME, reason:ROW, type:NAME=TEXT,
 // closewindow:NAME (as a window manager asks), shot:NAME=FILE, sleep:MS, file:PATH (until it
-// exists), halfway:NAME (dies once that progress bar is part-way).
+// exists), halfway:NAME (dies once that progress bar is part-way),
+// minimize:NAME (its window), restored:NAME (until its window is no longer minimized).
 #include "VisibleWidget.h"
 
 #include <QtWidgets>
@@ -81,6 +82,10 @@ private:
             line->setText(argument.section('=', 1));
         else if (verb == "closewindow")
             widget->window()->windowHandle()->close();
+        else if (verb == "minimize")
+            widget->window()->showMinimized();
+        else if (verb == "restored")
+            return !widget->window()->isMinimized();
         else if (verb == "shot")
             return widget->window()->grab().save(argument.section('=', 1));
         return true;
