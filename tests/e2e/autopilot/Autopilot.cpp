@@ -2,7 +2,7 @@
 // UNINSTALL_AUTOPILOT on the wizard's widgets by object name, logging each one done and each
 // address opened. Steps: wait:NAME, page:N, click:NAME, reason:ROW, type:NAME=TEXT,
 // closewindow:NAME (as a window manager asks), shot:NAME=FILE, sleep:MS, file:PATH (until it
-// exists), halfway:NAME (dies once that progress bar is part-way),
+// exists), halfway:NAME (dies once that progress bar is halfway),
 // minimize:NAME (its window), restored:NAME (until its window is no longer minimized).
 #include "VisibleWidget.h"
 
@@ -64,7 +64,7 @@ private:
             return false;
         if (auto *bar = qobject_cast<QProgressBar *>(widget); verb == "halfway") {
             const auto partWay = [bar](int value) {
-                if (value > 0 && value < bar->maximum())
+                if (value >= bar->maximum() / 2 && value < bar->maximum())
                     std::_Exit(9);
             };
             // Every value counts, not only those a poll happens to see: the removal is quick.
