@@ -87,7 +87,8 @@ bool symbolicLink(const QString &at, const QString &target)
 }
 
 #else
-const int bulkFiles = 10000;
+// Enough that the removal still runs when the host is killed halfway through it.
+const int bulkFiles = 50000;
 #endif
 
 } // namespace
