@@ -11,8 +11,7 @@ public:
     virtual ~ProcessEnder() = default;
     // Ends the current user's processes running `program` from inside `installRoot`; what
     // was ended, to wait on.
-    virtual platform::EndedProcesses endProduct(const QString &program,
-                                                const QString &installRoot)
+    virtual platform::EndedProcesses endProduct(const QString &program, const QString &installRoot)
         = 0;
 };
 
@@ -20,6 +19,5 @@ public:
 class SystemProcessEnder : public ProcessEnder
 {
 public:
-    platform::EndedProcesses endProduct(const QString &program,
-                                        const QString &installRoot) override;
+    platform::EndedProcesses endProduct(const QString &program, const QString &installRoot) override;
 };
