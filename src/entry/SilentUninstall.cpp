@@ -6,6 +6,7 @@
 #include "host/LmProductCommonInfo.h"
 #include "host/LmProductInfo.h"
 #include "host/LmSingleInstance.h"
+#include "host/RunContext.h"
 #include "host/Utility.h"
 #include "platform/ProcessControl.h"
 #include "platform/ProcessEnvironment.h"
@@ -69,7 +70,7 @@ int SilentUninstall::run(int argc, char **argv)
     const LmProductInfo *product = LmProductInfo::instance();
     say(QStringLiteral("Uninstalling %1 from %2")
             .arg(product->productName(QString()), installFolder()));
-    if (product->extendParam(QStringLiteral("uninstallTest"), QString()).toInt() != 0)
+    if (RunContext::productInTestMode())
         return refuse(QStringLiteral("the product is in test mode, which removes nothing"));
     if (!UninstallSingleInstance::getInstance()->isRunnable()) {
         UninstallSingleInstance::releaseInstance();

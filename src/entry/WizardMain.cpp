@@ -10,6 +10,7 @@
 #include "host/LmResourceMgr.h"
 #include "host/LmSettings.h"
 #include "host/LmSingleInstance.h"
+#include "host/RunContext.h"
 #include "host/Utility.h"
 #include "wizard/Uninstall.h"
 
@@ -106,46 +107,34 @@ int applicationFontPointSize(double zoomDpi, double baseDpi)
     return int(pointSize);
 }
 
-int runWizard(int argc, char **argv)
+namespace {
+
+// The switch (unless in test mode), a display and no other wizard of the product.
+bool mayStart(int argc, char **argv)
 {
-    // Without a usable product identity there is no log, lock or installation to trust.
-    const QString unusable = LmProductInfo::instance()->unusableReason();
-    if (!unusable.isEmpty()) {
-        std::fprintf(stderr, "uninstall refused: %s\n", qUtf8Printable(unusable));
-        return 0;
-    }
-    initLogFile();
-    if (hasStartSwitch(argc, argv) && SilentUninstall::isRequested(argc, argv))
-        return SilentUninstall::run(argc, argv);
     debug("InitFramework!");
     if (!Framework::init(0, argc, argv)) {
         Log("error", 1, QStringLiteral("no display to show the wizard on"));
-        return refuse();
+        return false;
     }
-    const LmProductInfo *product = LmProductInfo::instance();
-    const bool testMode = product->extendParam(QStringLiteral("uninstallTest"), QString()).toInt()
-                          != 0;
-    if (!testMode) {
+    if (!RunContext::productInTestMode()) {
         debug("uninstallTest is true");
         if (!hasStartSwitch(argc, argv)) {
             debug("quit uninstall");
-            return refuse();
+            return false;
         }
     }
-
-    UninstallSingleInstance *guard = UninstallSingleInstance::getInstance();
-    if (!guard->isRunnable()) {
+    if (!UninstallSingleInstance::getInstance()->isRunnable()) {
         debug("uninstall is runnabled!");
         UninstallSingleInstance::releaseInstance();
-        return refuse();
+        return false;
     }
+    return true;
+}
 
-    UninstallProfile::prepareTls();
-    debug("ceipg init!");
-    LMGA::instance()->startService(4, QStringLiteral("uninstall"));
-    sendMainEvent(QStringLiteral("uninstall_main"), QStringLiteral("uninstall_c_start"));
-    LMGA::instance()->startOneceTimeCheck();
-
+void applySkinAndLanguage()
+{
+    const LmProductInfo *product = LmProductInfo::instance();
     debug("skin setting!");
     const QString skin = LmSettings::instance()->currentSkin(product->defaultSkin());
     LmResourceMgr::instance()->setCurrentSkin(skin);
@@ -158,24 +147,57 @@ int runWizard(int argc, char **argv)
     const QFont font = applicationFont(LmResourceMgr::instance()->shownLanguage());
     debug("font setting!");
     QApplication::setFont(font);
+}
 
-    auto window = std::make_unique<Uninstall>();
+// Shows the wizard on the run and returns its event loop's result.
+int showWizard(const RunContext &run)
+{
+    auto window = std::make_unique<Uninstall>(run);
+    UninstallSingleInstance *guard = UninstallSingleInstance::getInstance();
     guard->setWindow(window.get());
     window->show();
     sendMainEvent(QStringLiteral("uninstall_main_show"), QString());
     window->setAppEventLoopStarted();
-    int result = QApplication::exec();
-
+    const int result = QApplication::exec();
     sendMainEvent(QStringLiteral("uninstall_main"), QStringLiteral("uninstall_c_stop"));
     LMGA::instance()->stopService();
     LmSingleInstance::release();
-    if (!uninstallCancelled && !testMode) {
-        debug("unins000.exe running!");
-        result = 512;
-    }
     UninstallSingleInstance::releaseInstance();
     // This framework destroys the application object in uninit(), so the window goes first.
     window.reset();
+    return result;
+}
+
+} // namespace
+
+int runWizard(int argc, char **argv)
+{
+    // Without a usable product identity there is no log, lock or installation to trust.
+    const QString unusable = LmProductInfo::instance()->unusableReason();
+    if (!unusable.isEmpty()) {
+        std::fprintf(stderr, "uninstall refused: %s\n", qUtf8Printable(unusable));
+        return 0;
+    }
+    initLogFile();
+    if (hasStartSwitch(argc, argv) && SilentUninstall::isRequested(argc, argv))
+        return SilentUninstall::run(argc, argv);
+    if (!mayStart(argc, argv))
+        return refuse();
+
+    UninstallProfile::prepareTls();
+    debug("ceipg init!");
+    LMGA::instance()->startService(4, QStringLiteral("uninstall"));
+    sendMainEvent(QStringLiteral("uninstall_main"), QStringLiteral("uninstall_c_start"));
+    LMGA::instance()->startOneceTimeCheck();
+    applySkinAndLanguage();
+
+    // Read after the language is chosen, so that the run shows the language the host settled on.
+    const RunContext run = RunContext::fromHost();
+    int result = showWizard(run);
+    if (!uninstallCancelled && !run.testMode) {
+        debug("unins000.exe running!");
+        result = 512;
+    }
     Framework::uninit();
     return result;
 }

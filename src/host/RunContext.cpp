@@ -37,7 +37,7 @@ RunContext RunContext::fromHost()
     run.brand = product.brand();
     run.guid = product.GUID(QString());
     run.language = LmResourceMgr::instance()->shownLanguage();
-    run.testMode = product.extendParam(QStringLiteral("uninstallTest"), QString()).toInt() != 0;
+    run.testMode = productInTestMode();
     run.configUrl = product.extendParam(QStringLiteral("uninstallConfigURL"), QString());
     run.reportUrl = vettedReportUrl(product);
     run.purchaseUrl = product.purchaseUrl(QString());
@@ -47,4 +47,10 @@ RunContext RunContext::fromHost()
     run.updaterFile = DataDirectory::updaterFile();
     run.processEnder = std::make_shared<SystemProcessEnder>();
     return run;
+}
+
+bool RunContext::productInTestMode()
+{
+    const LmProductInfo &product = *LmProductInfo::instance();
+    return product.extendParam(QStringLiteral("uninstallTest"), QString()).toInt() != 0;
 }

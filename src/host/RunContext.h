@@ -47,4 +47,6 @@ struct RunContext
 
     // The run as the host's product.ini, settings and chosen language describe it.
     static RunContext fromHost();
+    // Whether product.ini asks for a dry run; read before a window or context exists.
+    static bool productInTestMode();
 };

@@ -4,13 +4,10 @@
 #include "checkclose/CheckCloseDlg.h"
 #include "config/BoundedReply.h"
 #include "config/UninstallProfile.h"
-#include "host/DataDirectory.h"
 #include "host/Framework.h"
 #include "host/LMGA.h"
 #include "host/LmInstallInfo.h"
 #include "host/LmProductCommonInfo.h"
-#include "host/LmProductInfo.h"
-#include "host/LmResourceMgr.h"
 #include "host/LmSettings.h"
 #include "host/LmSingleInstance.h"
 #include "host/Utility.h"
@@ -48,31 +45,16 @@ void sendEvent(const QString &action, const QString &label)
     LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
 }
 
-QString currentLanguage()
-{
-    return LmResourceMgr::instance()->shownLanguage();
-}
-
-QLocale shownLocale()
-{
-    return QLocale(currentLanguage());
-}
-
 // The documents write the figure with comma groups; the language writes it its own way. Any
 // other text is shown as it stands.
-QString localisedFigure(const QString &figure)
+QString localisedFigure(const QString &figure, const QLocale &locale)
 {
     static const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(,\\d{3})*$"));
     if (!grouped.match(figure).hasMatch())
         return figure;
     bool ok = false;
     const qulonglong number = QString(figure).remove(QLatin1Char(',')).toULongLong(&ok);
-    return ok ? shownLocale().toString(number) : figure;
-}
-
-QString productId()
-{
-    return LmProductInfo::instance()->productID();
+    return ok ? locale.toString(number) : figure;
 }
 
 bool anyReasonShown(const QVector<QCheckBox *> &boxes)
@@ -103,7 +85,12 @@ QString inWindowDirection(const QWidget *widget, const QString &text)
 } // namespace
 
 Uninstall::Uninstall(QWidget *parent)
+    : Uninstall(RunContext::fromHost(), parent)
+{}
+
+Uninstall::Uninstall(const RunContext &run, QWidget *parent)
     : LmMainWindowBase(parent, {})
+    , m_run(run)
 {
     Log("debug", 1, QStringLiteral("Uninstall inint start!"));
     ui = new Ui::UnInstallWindow;
@@ -137,20 +124,10 @@ Uninstall::~Uninstall()
 void Uninstall::initData()
 {
     Log("debug", 1, QStringLiteral("Uninstall initData run!"));
-    Log("debug", 1, QStringLiteral("Uninstall initData get File count start!"));
-    const QString appDir = QCoreApplication::applicationDirPath();
-    Log("debug", 1, QStringLiteral("Uninstall initData app dir: ") + appDir);
-    installDir = QDir(appDir);
-    const LmProductInfo *product = LmProductInfo::instance();
-    reportUrl = product->extendParam(QStringLiteral("uninstallReportUrl"), QString());
-    if (!reportUrl.isEmpty() && !BoundedReply::isRequestable(QUrl(reportUrl, QUrl::TolerantMode))) {
-        Log("error", 1, QStringLiteral("refused report address (only http and https):") + reportUrl);
-        reportUrl.clear();
-    }
-    testMode = product->extendParam(QStringLiteral("uninstallTest"), QString()).toInt() != 0;
-    Log("debug", 1, QStringLiteral("Uninstall initData get File count end!"));
-
-    deletionThread = new FileDeletionThread(installDir);
+    Log("debug",
+        1,
+        QStringLiteral("Uninstall initData app dir: ") + m_run.installRoot.absolutePath());
+    deletionThread = new FileDeletionThread(m_run.installRoot);
 
     ui->purchaseImg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -186,10 +163,9 @@ OutsidePicture::ShownSizes Uninstall::shownPictureSizes()
 
 void Uninstall::initUI()
 {
-    ui->titleLab->setText(
-        inWindowDirection(this,
-                          QCoreApplication::translate("QObject", "Uninstall %1")
-                              .arg(LmProductInfo::instance()->productName(QString()))));
+    ui->titleLab->setText(inWindowDirection(this,
+                                            QCoreApplication::translate("QObject", "Uninstall %1")
+                                                .arg(m_run.productName)));
     if (textWeights.size() >= 2 && textColors.size() >= 2) {
         Log("debug", 1, QStringLiteral("initUI labInit!"));
         ui->updateTipLab->setText(ui->updateTipLab->text().arg(lineHeight));
@@ -218,11 +194,12 @@ void Uninstall::initUI()
     ui->optionLineEdit_2->hide();
     ui->frameEmail->hide();
     ui->emailTitle->hide();
-    ui->btnComplete->setVisible(testMode);
+    ui->btnComplete->setVisible(m_run.testMode);
     ui->progressBar->setValue(0);
     ui->progressBar->setMaximum(100);
-    ui->progressBar->setLocale(shownLocale());
-    ui->progressBar->setFormat(QStringLiteral("%p") + shownLocale().percent());
+    const QLocale locale(m_run.language);
+    ui->progressBar->setLocale(locale);
+    ui->progressBar->setFormat(QStringLiteral("%p") + locale.percent());
     ui->progressBar->setTextVisible(true);
     ui->processPage->setCurrentIndex(0);
     ui->causePage_2->setCurrentIndex(0);
@@ -230,7 +207,7 @@ void Uninstall::initUI()
     ui->optionFrame->setEnabled(false);
     ui->btnContinue_2->setEnabled(false);
     ui->causeEdit->setEnabled(false);
-    ui->changeLangFrame->setVisible(testMode);
+    ui->changeLangFrame->setVisible(m_run.testMode);
 }
 
 void Uninstall::initConnections()
@@ -263,7 +240,7 @@ void Uninstall::initConnections()
                     QStringLiteral("Uninstall cannot remove the installation: ")
                         + (missing ? QStringLiteral("missing") : QStringLiteral("refused")));
                 removalRefused = true;
-                const QString folder = QDir::toNativeSeparators(installDir.absolutePath());
+                const QString folder = QDir::toNativeSeparators(m_run.installRoot.absolutePath());
                 ui->thinkLab->setText(
                     (missing ? tr("The installation folder %1 does not exist. Nothing was removed.")
                              : tr("The folder %1 is not an installation that may be removed. "
@@ -375,7 +352,7 @@ void Uninstall::changePage()
             sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
             ui->discountBg->show();
             // The upgrade offer is made only with a program that proved itself.
-            if (QFileInfo(DataDirectory::updaterFile()).isFile()) {
+            if (QFileInfo(m_run.updaterFile).isFile()) {
                 ui->btnUpdate->show();
                 ui->causePage_2->setCurrentIndex(1);
                 return;
@@ -433,7 +410,7 @@ void Uninstall::startUninstalling()
 {
     keepPicturesInMemory();
     sendFirstReport();
-    if (testMode)
+    if (m_run.testMode)
         return;
     ui->btnClose->hide();
     deletionThread->start(QThread::InheritPriority);
@@ -449,7 +426,7 @@ void Uninstall::close()
     sendCancelEvent(page, inner);
     if (page != 3 || removalRefused)
         uninstallCancelled = true;
-    if ((firstReportData.isEmpty() && secondReportData.isEmpty()) || testMode) {
+    if ((firstReportData.isEmpty() && secondReportData.isEmpty()) || m_run.testMode) {
         Log("error", 1, QStringLiteral("Uninstall close! PostData is empty"));
         QCoreApplication::quit();
         return;
@@ -457,14 +434,14 @@ void Uninstall::close()
     Log("debug", 1, QStringLiteral("Uninstall close!"));
     sendSecondReport();
     if (removalRefused) {
-        if (reportUrl.isEmpty())
+        if (m_run.reportUrl.isEmpty())
             QCoreApplication::quit(); // nothing to deliver
         else
             startDeliveryPhase();
         return;
     }
     sendEvent(QStringLiteral("uninstall_success"), QStringLiteral("uninstall process success!"));
-    if (reportUrl.isEmpty()) {
+    if (m_run.reportUrl.isEmpty()) {
         // Nothing to deliver: no reason to stay.
         hide();
         afterUninstall();
@@ -505,11 +482,11 @@ void Uninstall::startDeliveryPhase()
 void Uninstall::afterUninstall()
 {
     Log("debug", 1, QStringLiteral("uninstsall After"));
-    const QString address = LmProductInfo::instance()->afterUninstallUrl(productId());
+    const QString address = m_run.afterUninstallUrl;
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
     LmInstallInfo::deregisterInstall();
-    LmProductCommonInfo::instance()->unsetInstallPath(productId());
-    LmProductCommonInfo::instance()->unsetInstallVersion(productId());
+    LmProductCommonInfo::instance()->unsetInstallPath(m_run.productId);
+    LmProductCommonInfo::instance()->unsetInstallVersion(m_run.productId);
 }
 
 void Uninstall::retryPostReports()
@@ -536,7 +513,7 @@ void Uninstall::completeSlot()
     if (dragging)
         return;
     showFinally();
-    if (!testMode)
+    if (!m_run.testMode)
         close();
 }
 
@@ -582,7 +559,7 @@ void Uninstall::onPurchaseDlgSlot()
 {
     if (dragging)
         return;
-    const QString address = LmProductInfo::instance()->purchaseUrl(QString());
+    const QString address = m_run.purchaseUrl;
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
     const int page = ui->processPage->currentIndex();
     if (page == 1) {
@@ -616,7 +593,7 @@ void Uninstall::updateApp()
     sendEvent(QStringLiteral("uninstall_update"), QStringLiteral("update programe!"));
     uninstallCancelled = true;
     // Handed over as the program itself: no shell and no quote parsing in between.
-    QProcess::startDetached(DataDirectory::updaterFile(), QStringList());
+    QProcess::startDetached(m_run.updaterFile, QStringList());
     // The run ends whether or not the updater started.
     QCoreApplication::quit();
 }
@@ -711,7 +688,7 @@ void Uninstall::uninstallCause()
                     "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
                     .arg(textWeights.value(1))
                     .arg(textColors.value(1))
-                    .arg(localisedFigure(causeUsers).toHtmlEscaped()));
+                    .arg(localisedFigure(causeUsers, QLocale(m_run.language)).toHtmlEscaped()));
     ui->causeEdit->setEnabled(true);
     ui->optionFrame->setEnabled(true);
     updateContinueRule();
@@ -746,12 +723,11 @@ void Uninstall::loadDownLoadRes()
     // Once the removal is under way the installed pictures may be gone: what shows stays.
     if (m_pictures)
         return;
-    const QString downloadDir = DataDirectory::cacheDirectory();
-    const QString language = currentLanguage();
+    const QString &downloadDir = m_run.cacheDirectory;
+    const QString &language = m_run.language;
     QString bannerPath = downloadDir + QStringLiteral("banner_pic_%1.png").arg(language);
     QString promotionPath = downloadDir + QStringLiteral("promotion_pic_%1.png").arg(language);
-    const QString defaultDir = LmResourceMgr::instance()->productResourceRoot()
-                               + QStringLiteral("/uninstallConfig/");
+    const QString defaultDir = m_run.resourceRoot + QStringLiteral("/uninstallConfig/");
     if (!QFile::exists(bannerPath)) {
         Log("debug", 1, QStringLiteral("Uninstall downLoad banner_pic not exists!"));
         bannerPath = defaultDir + QStringLiteral("banner_pic/") + language + QStringLiteral(".png");
@@ -836,7 +812,7 @@ void Uninstall::closeEvent(QCloseEvent *event)
             cancel->click();
     } else if (pageButton(true)) {
         completeSlot();
-        if (testMode)
+        if (m_run.testMode)
             close();
     } else if (ui->btnClose->isVisible()) {
         close();
@@ -886,7 +862,7 @@ void Uninstall::mouseMoveEvent(QMouseEvent *event)
 
 void Uninstall::createUID()
 {
-    userId = UserIdentifier::forCurrentUser(LmProductInfo::instance()->GUID(QString()));
+    userId = UserIdentifier::forCurrentUser(m_run.guid);
     Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
 }
 
@@ -895,12 +871,11 @@ void Uninstall::sendFirstReport()
     Log("debug", 1, QStringLiteral("start first report!"));
     const QDateTime now = QDateTime::currentDateTime();
     tid = FeedbackReport::transactionId(now);
-    const LmProductInfo *info = LmProductInfo::instance();
-    const FeedbackReport::Product product{info->brand(),
-                                          currentLanguage(),
-                                          info->productID(),
-                                          info->productName(QString()),
-                                          info->productVersion(QString())};
+    const FeedbackReport::Product product{m_run.brand,
+                                          m_run.language,
+                                          m_run.productId,
+                                          m_run.productName,
+                                          m_run.productVersion};
     FeedbackReport::Answers answers;
     // Boxes that never received a reason are listed only beside some that did.
     if (anyReasonShown(causeOptions)) {
@@ -925,7 +900,7 @@ void Uninstall::postData(const QByteArray &data)
 {
     const bool first = data == firstReportData;
     bool &inFlight = first ? firstReportInFlight : secondReportInFlight;
-    if (reportUrl.isEmpty() || inFlight || (first ? firstReportPosted : secondReportPosted))
+    if (m_run.reportUrl.isEmpty() || inFlight || (first ? firstReportPosted : secondReportPosted))
         return;
     inFlight = true;
     if (!m_reportManager) {
@@ -935,7 +910,7 @@ void Uninstall::postData(const QByteArray &data)
             m_reportManager->setProxy(shared->proxy());
     }
     BoundedReply *reply = BoundedReply::post(m_reportManager,
-                                             reportUrl,
+                                             m_run.reportUrl,
                                              data,
                                              {10000, 10000, BoundedReply::documentBytes});
     reply->setParent(this);

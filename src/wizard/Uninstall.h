@@ -3,6 +3,7 @@
 #include "config/OutsidePicture.h"
 #include "config/RecApp.h"
 #include "host/LmMainWindowBase.h"
+#include "host/RunContext.h"
 
 #include <QDir>
 #include <QMap>
@@ -39,6 +40,8 @@ class Uninstall : public LmMainWindowBase
     Q_PROPERTY(int editTextHeight READ editTextHeightProperty WRITE setEditTextHeight)
 
 public:
+    // The run the window works on: its installation root, language, test mode and addresses.
+    explicit Uninstall(const RunContext &run, QWidget *parent = nullptr);
     explicit Uninstall(QWidget *parent = nullptr);
     ~Uninstall() override;
 
@@ -104,6 +107,7 @@ private:
     void postData(const QByteArray &data);
     void retryPostReports();
 
+    const RunContext m_run;
     Ui::UnInstallWindow *ui = nullptr;
     FileDeletionThread *deletionThread = nullptr;
     UninstallProfile *profile = nullptr;
@@ -116,14 +120,12 @@ private:
     QString lineHeight;
     QString causePlaceholder;
     qint32 editTextHeight = 0;
-    QDir installDir;
     QString loadingGif;
     QVector<RecApp> recApps;
     QMap<QString, QString> causeMap;
     QVector<QString> causeKeys;
     QString causeUsers;
     bool causeCheck = false;
-    QString reportUrl;
     QString tid;
     QString userId;
     bool firstReportPosted = false;
@@ -133,7 +135,6 @@ private:
     QNetworkAccessManager *m_reportManager = nullptr;
     QByteArray firstReportData;
     QByteArray secondReportData;
-    bool testMode = false;
     bool removalRefused = false;
     bool dragging = false;
     QString m_bannerPath;
