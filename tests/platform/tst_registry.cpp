@@ -50,7 +50,6 @@ private slots:
             << QByteArray("..\\../x]/[y") << QByteArray("\"a\\\"=b/../") << QByteArray("\"\\\"", 4);
         QTest::newRow("line break") << clsid << QByteArray("lines") << QByteArray("a\r\nb", 5);
         QTest::newRow("no terminating zero") << clsid << QByteArray("raw") << QByteArray("raw");
-        QTest::newRow("empty") << clsid << QByteArray("") << QByteArray();
     }
     void writtenValueIsReadBack()
     {
