@@ -17,11 +17,10 @@ class TestRegistry : public QObject
     QByteArray read(const QByteArray &path, const QByteArray &name, std::size_t size = 256)
     {
         const auto key = UserRegistry::currentUser(m_store)->openKey(path.toStdString());
+        if (!key)
+            return QByteArray();
         QByteArray buffer(int(size), '\0');
-        const platform::RegistryQuery query = key ? key->query(name.toStdString(),
-                                                               buffer.data(),
-                                                               size)
-                                                  : platform::RegistryQuery();
+        const platform::RegistryQuery query = key->query(name.toStdString(), buffer.data(), size);
         if (!query.ok || query.type != RegistryType::String)
             return QByteArray();
         return buffer.left(int(query.length));
