@@ -13,6 +13,8 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <regex>
 
 namespace fs = std::filesystem;
 using platform::NamedLock;
@@ -21,8 +23,15 @@ using Result = NamedLock::Result;
 int g_failures = 0;
 const std::string g_id = std::to_string(GetCurrentProcessId());
 const fs::path g_scratch = fs::temp_directory_path() / ("uninstall-tests " + g_id);
-const auto said = [](Result result) { return std::to_string(int(result)); };
-#define CHECK(c) ((c) || (std::printf("  line %d: %s\n", __LINE__, #c), ++g_failures, false))
+
+void check(bool passed, int line, const char *condition)
+{
+    if (passed)
+        return;
+    std::printf("  line %d: %s\n", line, condition);
+    ++g_failures;
+}
+#define CHECK(c) check((c), __LINE__, #c)
 
 // A copy of this runner at path that takes the lock of key if given, prints it and waits.
 struct Child
@@ -37,18 +46,25 @@ struct Child
         HANDLE write = nullptr;
         CreatePipe(&output, &write, &inherited, 0);
         STARTUPINFOW si = {};
-        si.cb = sizeof(si), si.dwFlags = STARTF_USESTDHANDLES, si.hStdOutput = write;
+        si.cb = sizeof(si);
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdOutput = write;
         std::wstring line = L"\"" + path.wstring() + L"\" child " + platform::toWide(key);
         CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, TRUE, 0, 0, 0, &si, &info);
         CloseHandle(write);
     }
-    ~Child() { TerminateProcess(info.hProcess, 1), ended(); }
+    ~Child()
+    {
+        TerminateProcess(info.hProcess, 1);
+        ended();
+    }
     std::string line()
     {
         char word[16];
         DWORD read = 0;
         return ReadFile(output, word, sizeof(word), &read, nullptr) ? std::string(word, read) : "";
     }
+    Result lockResult() { return Result(std::stoi(line())); } // throws when it said nothing
     bool ended(DWORD ms = 10000) { return WaitForSingleObject(info.hProcess, ms) == WAIT_OBJECT_0; }
 
     PROCESS_INFORMATION info = {};
@@ -59,45 +75,51 @@ struct Child
 // into ones it takes; a killed owner frees the name; a name of another kind of object counts as held.
 void lock()
 {
-    const std::string key = "D\xc3\xa9mo Suite \xe2\x84\xa2_uninstall_" + g_id,
-                      odd = "Demo\\" + g_id + std::string(1024, 'n');
+    const std::string key = "D\xc3\xa9mo Suite \xe2\x84\xa2_uninstall_" + g_id;
+    const std::string odd = "Demo\\" + g_id + std::string(1024, 'n');
     const std::wstring wide = platform::toWide(key);
     NamedLock lock(key);
     SetLastError(ERROR_ALREADY_EXISTS); // a fresh mutex is told by the call's own result
     CHECK(lock.tryAcquire() == Result::Acquired);
     CHECK(CloseHandle(OpenMutexW(SYNCHRONIZE, FALSE, wide.c_str())));
     lock.release(); // else the event could not take the name
-    CHECK(CreateEventW(nullptr, FALSE, FALSE, wide.c_str())
-          && NamedLock(key).tryAcquire() == Result::Failed);
-    auto *holder = new Child(odd, g_scratch / L"lock/1/a.exe");
-    CHECK(holder->line() == said(Result::Acquired)
-          && Child(odd, g_scratch / L"lock/2/a.exe").line() == said(Result::AlreadyExists));
-    delete holder;
+    CHECK(CreateEventW(nullptr, FALSE, FALSE, wide.c_str()));
+    CHECK(NamedLock(key).tryAcquire() == Result::Failed);
+    auto holder = std::make_unique<Child>(odd, g_scratch / L"lock/1/a.exe");
+    CHECK(holder->lockResult() == Result::Acquired);
+    CHECK(Child(odd, g_scratch / L"lock/2/a.exe").lockResult() == Result::AlreadyExists);
+    holder.reset();
     CHECK(NamedLock(odd).tryAcquire() == Result::Acquired);
 }
 
+// Spared: the caller, other names and another folder; names are matched ignoring case.
 void processes()
 {
-    const std::wstring id = platform::toWide(g_id), name = L"D\u00e9mo Suite " + id + L".exe";
-    std::deque<Child> children; // spared: the caller first; then the doomed
-    for (const auto &[folder, file] : {std::pair(L"install", name),
-                                       {L"install", L"D\u00e9mo Suite " + id + L" Tool.exe"},
-                                       {L"install", L"Demo Suite " + id + L".exe"},
-                                       {L"install elsewhere", name},
-                                       {L"install", name},
-                                       {L"install", L"D\u00c9MO SUITE " + id + L".EXE"}}) {
-        children.emplace_back("", g_scratch / folder / std::to_wstring(children.size()) / file);
-        CHECK(children.back().line() == "ready");
-    }
-    const std::string install = platform::toUtf8((g_scratch / L"install").wstring());
+    const std::wstring id = platform::toWide(g_id);
+    const std::wstring name = L"D\u00e9mo Suite " + id + L".exe";
+    const fs::path install = g_scratch / L"install";
+    std::deque<Child> spared;
+    std::deque<Child> doomed;
+    const auto start = [&](std::deque<Child> &into, const fs::path &in, const std::wstring &file) {
+        into.emplace_back("", in / std::to_wstring(spared.size() + doomed.size()) / file);
+        CHECK(into.back().line() == "ready");
+    };
+    start(spared, install, name); // the caller
+    start(spared, install, L"D\u00e9mo Suite " + id + L" Tool.exe");
+    start(spared, install, L"Demo Suite " + id + L".exe");
+    start(spared, g_scratch / L"install elsewhere", name);
+    start(doomed, install, name);
+    start(doomed, install, L"D\u00c9MO SUITE " + id + L".EXE");
     const platform::EndedProcesses ended
         = platform::terminateProcessesNamed(platform::toUtf8(name),
-                                            install,
-                                            children[0].info.dwProcessId);
-    CHECK(ended.size() == 2);
-    for (std::size_t i = 0; i < children.size(); ++i)
-        CHECK(children[i].ended(i < 4 ? 0 : 10000) == (i >= 4));
+                                            platform::toUtf8(install.wstring()),
+                                            spared.front().info.dwProcessId);
+    CHECK(ended.size() == doomed.size());
+    for (Child &child : doomed)
+        CHECK(child.ended());
     CHECK(ended.haveExited());
+    for (Child &child : spared)
+        CHECK(!child.ended(0));
 }
 
 // Read or made in the 64-bit view; unusable values replaced, null ones never kept; UUIDs of v4.
@@ -105,36 +127,51 @@ void identifierRecord()
 {
     using platform::IdentifierRecord;
     const auto registry = platform::UserRegistry::currentUser({});
-    const std::string fixed = "{00000001-0000-0000-0000-000000000000}", x38(38, 'x');
     const std::string path = "Software\\Classes\\CLSID\\uninstall-test-" + g_id;
     const HKEY user = HKEY_CURRENT_USER;
-    const char *const key = path.c_str(), *const name = "CEIPIdentifier";
-    const DWORD number = 0x7b, flags = RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY;
-    const std::pair<DWORD, std::string> rows[][2] // stored, expected (a null one: nothing kept)
-        = {{{REG_NONE, {}}, {REG_NONE, "{00000000-0000-0000-0000-000000000000}"}},
-           {{REG_DWORD, std::string(reinterpret_cast<const char *>(&number), 4)}, {REG_SZ, fixed}},
-           {{REG_SZ, std::string(39, 'x') + '\0'}, {REG_SZ, fixed}},
-           {{REG_SZ, x38 + '\0'}, {REG_SZ, x38}}};
-    for (const auto &[stored, expected] : rows) {
-        RegSetKeyValueA(user, key, name, stored.first, stored.second.data(), stored.second.size());
-        const platform::Uuid uuid{expected.first != REG_NONE, 0, 0, {}};
-        const std::string result = IdentifierRecord::obtain(*registry, path, [&] { return uuid; });
+    const char *const key = path.c_str();
+    const char *const name = "CEIPIdentifier";
+    const DWORD number = 0x7b;
+    const std::string made = "{00000001-0000-0000-0000-000000000000}";
+    const std::string x38(38, 'x');
+    struct Case
+    {
+        DWORD storedType;
+        std::string stored;
+        platform::Uuid newUuid;
+        std::string result;
+        bool kept;
+    };
+    const Case cases[]
+        = {{REG_NONE, {}, {}, "{00000000-0000-0000-0000-000000000000}", false},
+           {REG_DWORD, std::string(reinterpret_cast<const char *>(&number), 4), {1}, made, true},
+           {REG_SZ, std::string(39, 'x') + '\0', {1}, made, true},
+           {REG_SZ, x38 + '\0', {1}, x38, true}};
+    for (const Case &c : cases) {
+        RegSetKeyValueA(user, key, name, c.storedType, c.stored.data(), c.stored.size());
+        const auto newUuid = [&c] { return c.newUuid; };
+        const std::string result = IdentifierRecord::obtain(*registry, path, newUuid);
         std::string after(64, '\0');
         DWORD size = DWORD(after.size());
+        const DWORD flags = RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY;
         const bool found = !RegGetValueA(user, key, name, flags, nullptr, after.data(), &size);
-        CHECK(result == expected.second && found == bool(uuid.data1)
-              && (!found || after.substr(0, size) == result + '\0'));
+        CHECK(result == c.result);
+        CHECK(found == c.kept);
+        CHECK(!found || after.substr(0, size) == result + '\0');
     }
     RegDeleteKeyExA(user, key, KEY_WOW64_64KEY, 0);
-    const std::string made = IdentifierRecord::obtain(*registry, path, platform::createUuid);
-    CHECK(made.size() == 38 && made[15] == '4' && std::strchr("89ab", made[20]));
+    const std::regex version4(
+        "\\{[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}\\}");
+    CHECK(std::regex_match(IdentifierRecord::obtain(*registry, path, platform::createUuid),
+                           version4));
 }
 
 // Links, and a folder swapped for one during the removal, go as themselves: nothing behind them.
 void links()
 {
     const fs::path root = g_scratch / L"tree", outside = g_scratch / L"outside";
-    fs::create_directories(root / L"swapped"), fs::create_directories(outside);
+    fs::create_directories(root / L"swapped");
+    fs::create_directories(outside);
     std::ofstream(outside / L"precious.txt") << "x";
     const auto link = [&outside](const fs::path &at) {
         return CreateSymbolicLinkW(at.c_str(), outside.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY | 0x2);
@@ -150,7 +187,8 @@ void links()
                  {},
                  [](const platform::TreeEntry &, platform::EntryOutcome) {});
     platform::TreeRemover::setBeforeEnterHook({});
-    CHECK(fs::exists(outside / L"precious.txt") && fs::is_empty(root));
+    CHECK(fs::exists(outside / L"precious.txt"));
+    CHECK(fs::is_empty(root));
 }
 
 // The Windows folder and everything in it, the roots of programs and profiles themselves.
@@ -160,7 +198,8 @@ void systemFolders()
     GetWindowsDirectoryW(windows, MAX_PATH);
     const std::string programs = std::getenv("ProgramFiles");
     CHECK(platform::isSystemFolder(platform::toUtf8(windows) + "\\System32\\drivers", ""));
-    CHECK(platform::isSystemFolder(programs, "") && platform::isSystemFolder("C:\\", ""));
+    CHECK(platform::isSystemFolder(programs, ""));
+    CHECK(platform::isSystemFolder("C:\\", ""));
     CHECK(!platform::isSystemFolder(programs + "\\D\xc3\xa9mo Suite", ""));
 }
 
@@ -168,11 +207,12 @@ int main(int argc, char **argv)
 {
     if (argc > 1 && !std::strcmp(argv[1], "child")) {
         static NamedLock held(argc > 2 ? argv[2] : "");
-        std::printf("%s", argc > 2 ? said(held.tryAcquire()).c_str() : "ready");
+        std::printf("%s", argc > 2 ? std::to_string(int(held.tryAcquire())).c_str() : "ready");
         std::fflush(stdout);
         Sleep(INFINITE);
     }
-    lock(), processes(), identifierRecord(), links(), systemFolders();
+    for (void (*test)() : {lock, processes, identifierRecord, links, systemFolders})
+        test();
     std::printf("%d failures\n", g_failures);
     return g_failures == 0 ? 0 : 1;
 }

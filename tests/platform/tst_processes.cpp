@@ -50,18 +50,22 @@ private slots:
         m_processes.clear();
         const Result afterwards = lock.tryAcquire();
         QVERIFY(holder);
-        QVERIFY(whileHeld == Result::AlreadyExists && afterwards == Result::Acquired);
+        QCOMPARE(whileHeld, Result::AlreadyExists);
+        QCOMPARE(afterwards, Result::Acquired);
     }
 
     // Spared: the caller, other names, another folder and, as root, another user's process.
     void endsTheProductsProcessesOnly()
     {
-        QList<QProcess *> doomed, spared;
+        QList<QProcess *> doomed;
         for (const QString &name : QStringList{m_name, m_name.toUpper(), m_name})
             doomed << startCopy("install", name);
+        QVERIFY(!doomed.contains(nullptr));
         // Its file is gone, so the system names its executable "<name> (deleted)".
-        QVERIFY(!doomed.contains(nullptr) && QFile::remove(doomed.last()->program()));
-        for (const QString &name : QStringList{m_name, m_name + "Tool", m_name.left(10)})
+        QVERIFY(QFile::remove(doomed.last()->program()));
+        QProcess *caller = startCopy("install", m_name);
+        QList<QProcess *> spared{caller};
+        for (const QString &name : QStringList{m_name + "Tool", m_name.left(10)})
             spared << startCopy("install", name);
         spared << startCopy("elsewhere", m_name);
         const QString setpriv = QStandardPaths::findExecutable("setpriv");
@@ -77,16 +81,18 @@ private slots:
         const platform::EndedProcesses ended
             = platform::terminateProcessesNamed(m_name.toStdString(),
                                                 QString(m_env.root() + "/install").toStdString(),
-                                                spared.first()->processId());
+                                                caller->processId());
 
         QCOMPARE(ended.size(), std::size_t(doomed.size()));
-        for (QProcess *process : doomed)
-            QVERIFY(process->waitForFinished(30000) && process->exitStatus() == QProcess::CrashExit);
+        for (QProcess *process : doomed) {
+            QVERIFY(process->waitForFinished(30000));
+            QCOMPARE(process->exitStatus(), QProcess::CrashExit);
+        }
         QVERIFY(ended.haveExited());
         for (QProcess *process : spared) { // it still runs: it ends normally once its input closes
             process->closeWriteChannel();
-            QVERIFY(process->waitForFinished(30000)
-                    && process->exitStatus() == QProcess::NormalExit);
+            QVERIFY(process->waitForFinished(30000));
+            QCOMPARE(process->exitStatus(), QProcess::NormalExit);
         }
     }
 };
