@@ -20,8 +20,8 @@ Q_DECLARE_METATYPE(HttpTestServer::Response)
 namespace {
 
 using S = HttpTestServer;
-using Cache = QMap<QString, QSize>;   // the cached pictures by file name, with their pixel size
-using Texts = QMap<QString, QString>; // by key: reason texts, or product entries
+using Cache = QMap<QString, QSize>;     // the cached pictures by file name, with their pixel size
+using Strings = QMap<QString, QString>; // reason texts, or product entries, by key
 const QByteArray program = QByteArray::fromHex("7f00010d0a0aff"); // binary: NUL, CR LF
 const QString banner = "/img/banner_en.png";
 
@@ -110,7 +110,7 @@ void ConfigTest::readsApps()
 void ConfigTest::readsSurvey()
 {
     // Read in turn for the language "de": the installed defaults keep the texts of their reasons
-    // only, the downloaded copies every text of the document.
+    // only (a key that is no string is empty), the downloaded copies every text of the document.
     SurveyState installed, downloaded;
     const QByteArray reasons = R"({"uninstallCuaseCheck": true, "users": "5M",
         "uninstallChose": {"de": ["slow", 7], "default": ["other"]}})";
@@ -124,8 +124,8 @@ void ConfigTest::readsSurvey()
     QCOMPARE(installed.singleChoice, true);
     QCOMPARE(installed.keys, (QVector<QString>{"slow", ""}));
     QCOMPARE(installed.users, "5M");
-    QCOMPARE(installed.texts, (Texts{{"slow", "S"}, {"", ""}}));
-    QCOMPARE(downloaded.texts, (Texts{{"slow", "S"}, {"x", "-"}}));
+    QCOMPARE(installed.texts, (Strings{{"slow", "S"}, {"", ""}}));
+    QCOMPARE(downloaded.texts, (Strings{{"slow", "S"}, {"x", "-"}}));
     // A flag that is no boolean reads as false; a language without reasons takes the default's.
     const QByteArray notBoolean = R"({"uninstallCuaseCheck": "true", "uninstallChose": {
         "default": ["o"]}})";
@@ -292,31 +292,31 @@ void ConfigTest::updaterProof_data()
 {
     // Over http, or over https with this certificate: "trusted", "untrusted" or "other host".
     QTest::addColumn<QString>("server");
-    QTest::addColumn<Texts>("product"); // the product's entries besides "updateAppUrl"
+    QTest::addColumn<Strings>("product"); // the product's entries besides "updateAppUrl"
     QTest::addColumn<bool>("kept");
     const QString sum = QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex();
     const QString checksum = "updateAppSha256";
-    QTest::newRow("http, checksum") << "http" << Texts{{checksum, sum}} << true;
+    QTest::newRow("http, checksum") << "http" << Strings{{checksum, sum}} << true;
     QTest::newRow("http, checksum in upper case, within its size")
-        << "http" << Texts{{checksum, sum.toUpper()}, {"updateAppMaxBytes", "7"}} << true;
+        << "http" << Strings{{checksum, sum.toUpper()}, {"updateAppMaxBytes", "7"}} << true;
     QTest::newRow("http, checksum, over its size")
-        << "http" << Texts{{checksum, sum}, {"updateAppMaxBytes", "6"}} << false;
+        << "http" << Strings{{checksum, sum}, {"updateAppMaxBytes", "6"}} << false;
     QTest::newRow("http, wrong checksum")
-        << "http" << Texts{{checksum, sum.left(63) + "0"}} << false;
-    QTest::newRow("http, no checksum") << "http" << Texts() << false;
-    QTest::newRow("untrusted") << "untrusted" << Texts() << false;
+        << "http" << Strings{{checksum, sum.left(63) + "0"}} << false;
+    QTest::newRow("http, no checksum") << "http" << Strings() << false;
+    QTest::newRow("untrusted") << "untrusted" << Strings() << false;
     // Certificate errors are never ignored for the updater, even where the product allows it.
     QTest::newRow("untrusted, checksum, errors allowed")
-        << "untrusted" << Texts{{checksum, sum}, {"uninstallStrictTls", "0"}} << false;
-    QTest::newRow("another host's") << "other host" << Texts() << false;
-    QTest::newRow("another host's, checksum") << "other host" << Texts{{checksum, sum}} << false;
-    QTest::newRow("trusted, strict") << "trusted" << Texts{{"uninstallStrictTls", "1"}} << true;
+        << "untrusted" << Strings{{checksum, sum}, {"uninstallStrictTls", "0"}} << false;
+    QTest::newRow("another host's") << "other host" << Strings() << false;
+    QTest::newRow("another host's, checksum") << "other host" << Strings{{checksum, sum}} << false;
+    QTest::newRow("trusted, strict") << "trusted" << Strings{{"uninstallStrictTls", "1"}} << true;
 }
 
 void ConfigTest::updaterProof()
 {
     QFETCH(QString, server);
-    QFETCH(Texts, product);
+    QFETCH(Strings, product);
     QFETCH(bool, kept);
     const SelfSignedCertificate &identity = server == "other host" ? m_otherHost : m_identity;
     const QSslConfiguration defaults = QSslConfiguration::defaultConfiguration();
