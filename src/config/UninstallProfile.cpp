@@ -4,10 +4,8 @@
 #include "config/ConfigDocuments.h"
 #include "config/OutsidePicture.h"
 #include "config/UrlHandler.h"
-#include "host/DataDirectory.h"
 #include "host/Framework.h"
 #include "host/LmProductInfo.h"
-#include "host/LmResourceMgr.h"
 #include "host/LmSettings.h"
 #include "host/Utility.h"
 #include "platform/ProcessEnvironment.h"
@@ -41,28 +39,29 @@ bool setsUpTls(const QString &address)
 
 } // namespace
 
-UninstallProfile::UninstallProfile(QObject *parent, const OutsidePicture::ShownSizes &shown)
+UninstallProfile::UninstallProfile(const RunContext &run,
+                                   const OutsidePicture::ShownSizes &shown,
+                                   QObject *parent)
     : QObject(parent)
+    , m_run(run)
     , m_shown(shown)
 {
     registerConfigMetaTypes();
     m_timeoutTimer = new QTimer(this);
     m_timeoutTimer->setSingleShot(true);
     m_timeoutTimer->setInterval(configTimeoutMs);
-    m_language = LmResourceMgr::instance()->shownLanguage();
     m_requestPolicy = RequestPolicy::fromProduct();
     // Pictures cached by an earlier run are decoded later only if their size is within bounds
     // and no larger than shown; the version of those dropped is fetched again.
-    if (OutsidePicture::sweep(DataDirectory::cacheDirectory(), m_shown))
+    if (OutsidePicture::sweep(m_run.cacheDirectory, m_shown))
         LmSettings::instance()->setApplicationParam(QStringLiteral("uninstall_version"),
                                                     QVariant(QString()));
     connect(this, &UninstallProfile::uninstallCauseEmit, this, [this] { m_reasonsSettled = true; });
     connect(this, &UninstallProfile::downLoadResEmit, this, [this] { m_resourcesGiven = true; });
     m_networkManager = Framework::networkAccessManager();
     if (m_networkManager) {
-        const QString key = QStringLiteral("uninstallConfigURL");
         m_pServiceReply = BoundedReply::get(m_networkManager,
-                                            LmProductInfo::instance()->extendParam(key, QString()),
+                                            m_run.configUrl,
                                             {idleTimeoutMs, 0, BoundedReply::documentBytes},
                                             m_requestPolicy);
         m_pServiceReply->setParent(this);
@@ -159,9 +158,8 @@ void UninstallProfile::loadDefaultRes()
 {
     m_timeoutTimer->stop();
     m_reasonsSettled = true;
-    m_causeList.clear();
-    const QString directory = LmResourceMgr::instance()->productResourceRoot()
-                              + QStringLiteral("/uninstallConfig");
+    m_survey = SurveyState();
+    const QString directory = m_run.resourceRoot + QStringLiteral("/uninstallConfig");
     const QString names[] = {QStringLiteral("/recommendApp.json"),
                              QStringLiteral("/uninstallChose.json"),
                              QStringLiteral("/uninstallCause.json")};
@@ -183,7 +181,7 @@ void UninstallProfile::loadDefaultRes()
 void UninstallProfile::parseConfigJson()
 {
     const std::optional<ConfigDocuments::Configuration> configuration
-        = ConfigDocuments::readConfiguration(m_document, m_language);
+        = ConfigDocuments::readConfiguration(m_document, m_run.language);
     if (!configuration) {
         loadDefaultRes();
         return;
@@ -194,12 +192,7 @@ void UninstallProfile::parseConfigJson()
 void UninstallProfile::startHandler(const ConfigDocuments::Configuration &configuration)
 {
     m_workerThread = new QThread;
-    m_handler = new UrlHandler(configuration.version,
-                               configuration.downloads,
-                               configuration.recommendAppUrl,
-                               configuration.uninstallChoseUrl,
-                               configuration.uninstallCauseUrl,
-                               m_shown);
+    m_handler = new UrlHandler(configuration, m_run, m_shown);
     m_handler->moveToThread(m_workerThread);
     connect(m_workerThread,
             &QThread::started,
@@ -207,13 +200,16 @@ void UninstallProfile::startHandler(const ConfigDocuments::Configuration &config
             &UrlHandler::recAppHandelThreadFunction,
             Qt::QueuedConnection);
     connect(m_workerThread, &QThread::finished, m_handler, &QObject::deleteLater);
+    relayHandler();
+    m_workerThread->start(QThread::InheritPriority);
+}
+
+void UninstallProfile::relayHandler()
+{
     // Queued to this one object, the relays reach the window in the order the handler emitted.
+    const auto queued = Qt::QueuedConnection;
     connect(
-        m_handler,
-        &UrlHandler::downLoadResEmit,
-        this,
-        [this] { emit downLoadResEmit(); },
-        Qt::QueuedConnection);
+        m_handler, &UrlHandler::downLoadResEmit, this, [this] { emit downLoadResEmit(); }, queued);
     connect(
         m_handler,
         &UrlHandler::LoadResError,
@@ -222,13 +218,13 @@ void UninstallProfile::startHandler(const ConfigDocuments::Configuration &config
             if (!m_loadingOver)
                 loadDefaultRes();
         },
-        Qt::QueuedConnection);
+        queued);
     connect(
         m_handler,
         &UrlHandler::recAppEmit,
         this,
         [this](const QVector<RecApp> &apps) { emit recAppEmit(apps); },
-        Qt::QueuedConnection);
+        queued);
     connect(
         m_handler,
         &UrlHandler::uninstallCauseEmit,
@@ -237,43 +233,35 @@ void UninstallProfile::startHandler(const ConfigDocuments::Configuration &config
                const QVector<QString> &keys,
                const QMap<QString, QString> &texts,
                const QString &users) {
-            if (!m_loadingOver)
-                emit uninstallCauseEmit(check, keys, texts, users);
+            if (m_loadingOver)
+                return;
+            m_survey = SurveyState{check, keys, texts, users};
+            emitSurvey();
         },
-        Qt::QueuedConnection);
-    m_workerThread->start(QThread::InheritPriority);
+        queued);
 }
 
 void UninstallProfile::parseDefaultJson()
 {
-    const std::optional<ConfigDocuments::Content> content = ConfigDocuments::readContent(m_document,
-                                                                                         m_language);
+    const std::optional<ConfigDocuments::Content> content
+        = ConfigDocuments::readContent(m_document, m_run.language);
     if (!content)
         return;
-    switch (content->kind) {
-    case ConfigDocuments::Kind::RecommendedApps:
+    if (content->kind == ConfigDocuments::Kind::RecommendedApps)
         emit recAppEmit(content->apps);
-        break;
-    case ConfigDocuments::Kind::Reasons:
-        m_uninstallCuaseCheck = content->singleChoice;
-        m_users = content->users;
-        m_causeList += content->causeKeys;
-        break;
-    case ConfigDocuments::Kind::ReasonTexts:
-        emit uninstallCauseEmit(m_uninstallCuaseCheck,
-                                m_causeList,
-                                ConfigDocuments::causeTextsFor(content->causeTexts, m_causeList),
-                                m_users);
-        break;
-    case ConfigDocuments::Kind::Unknown:
-        break;
-    }
+    else if (m_survey.take(*content, SurveyState::Texts::OfListedReasons))
+        emitSurvey();
+}
+
+void UninstallProfile::emitSurvey()
+{
+    emit uninstallCauseEmit(m_survey.singleChoice, m_survey.keys, m_survey.texts, m_survey.users);
 }
 
 void UninstallProfile::downloadUpdater()
 {
     // Only a program this run has proven is offered: one left by an earlier run never is.
-    const QString path = DataDirectory::updaterFile();
+    const QString path = m_run.updaterFile;
     QFile::remove(path);
     const LmProductInfo *product = LmProductInfo::instance();
     const QString address = product->extendParam(QStringLiteral("updateAppUrl"), QString());

@@ -4,6 +4,8 @@
 #include "config/OutsidePicture.h"
 #include "config/RecApp.h"
 #include "config/RequestPolicy.h"
+#include "config/SurveyState.h"
+#include "host/RunContext.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -24,12 +26,13 @@ class UninstallProfile : public QObject
     Q_OBJECT
 
 public:
-    // shown: where the window shows the outside pictures, which are cached at that size.
-    explicit UninstallProfile(QObject *parent = nullptr,
-                              const OutsidePicture::ShownSizes &shown = {});
+    // Sends the requests at once. shown: where the window shows the outside pictures, which are
+    // cached at that size.
+    UninstallProfile(const RunContext &run,
+                     const OutsidePicture::ShownSizes &shown,
+                     QObject *parent = nullptr);
     ~UninstallProfile() override;
 
-    // Where the downloaded updater program is stored, and started from by the upgrade offer.
     // Sets up the TLS library on a pool thread when the requests sent at construction will need
     // it, so that the window is built meanwhile instead of waiting for it.
     static void prepareTls();
@@ -55,6 +58,8 @@ private:
     void parseConfigJson();
     void parseDefaultJson();
     void startHandler(const ConfigDocuments::Configuration &configuration);
+    void relayHandler();
+    void emitSurvey();
     void downloadUpdater();
     void updaterReplyFinished(BoundedReply *reply);
     bool updaterProven(const BoundedReply &reply) const;
@@ -64,10 +69,8 @@ private:
     QTimer *m_timeoutTimer = nullptr;
     QThread *m_workerThread = nullptr;
     QByteArray m_document;
-    QString m_language;
-    bool m_uninstallCuaseCheck = false;
-    QString m_users;
-    QVector<QString> m_causeList;
+    RunContext m_run;
+    SurveyState m_survey;
     UrlHandler *m_handler = nullptr;
 
     RequestPolicy m_requestPolicy;

@@ -2,11 +2,9 @@
 
 #include "config/BoundedReply.h"
 #include "config/OutsidePicture.h"
-#include "host/DataDirectory.h"
 #include "host/Framework.h"
-#include "host/LmProductInfo.h"
-#include "host/LmResourceMgr.h"
 #include "host/LmSettings.h"
+#include "host/RunContext.h"
 #include "host/Utility.h"
 
 #include <QDir>
@@ -29,20 +27,14 @@ void logFailure(BoundedReply *reply)
 
 } // namespace
 
-UrlHandler::UrlHandler(const QString &version,
-                       const QList<DownloadItem> &downloads,
-                       const QString &recommendAppUrl,
-                       const QString &uninstallChoseUrl,
-                       const QString &uninstallCauseUrl,
+UrlHandler::UrlHandler(const ConfigDocuments::Configuration &configuration,
+                       const RunContext &run,
                        const OutsidePicture::ShownSizes &shown)
-    : m_language(LmResourceMgr::instance()->shownLanguage())
-    , m_downloads(downloads)
-    , m_recommendAppUrl(recommendAppUrl)
-    , m_uninstallChoseUrl(uninstallChoseUrl)
-    , m_uninstallCauseUrl(uninstallCauseUrl)
-    , m_version(version)
+    : m_language(run.language)
+    , m_configuration(configuration)
+    , m_downloads(configuration.downloads)
     , m_requestPolicy(RequestPolicy::fromProduct())
-    , m_cacheDirectory(DataDirectory::cacheDirectory())
+    , m_cacheDirectory(run.cacheDirectory)
     , m_shown(shown)
     , m_transferTimeoutMs(transferTimeoutMs)
     , m_deadlineMs(deadlineMs)
@@ -98,17 +90,17 @@ void UrlHandler::request(const QString &address,
 
 void UrlHandler::recAppHandelThreadFunction()
 {
-    requestDocument(m_recommendAppUrl, ConfigDocuments::Kind::RecommendedApps);
+    requestDocument(m_configuration.recommendAppUrl, ConfigDocuments::Kind::RecommendedApps);
 }
 
 void UrlHandler::choseHandelThreadFunction()
 {
-    requestDocument(m_uninstallChoseUrl, ConfigDocuments::Kind::Reasons);
+    requestDocument(m_configuration.uninstallChoseUrl, ConfigDocuments::Kind::Reasons);
 }
 
 void UrlHandler::causeHandelThreadFunction()
 {
-    requestDocument(m_uninstallCauseUrl, ConfigDocuments::Kind::ReasonTexts);
+    requestDocument(m_configuration.uninstallCauseUrl, ConfigDocuments::Kind::ReasonTexts);
 }
 
 void UrlHandler::documentFinished(BoundedReply *reply)
@@ -131,7 +123,7 @@ void UrlHandler::documentFinished(BoundedReply *reply)
         return;
     const QString stored
         = LmSettings::instance()->applicationParam(versionKey, QVariant(QString())).toString();
-    if (!stored.isEmpty() && stored == m_version) {
+    if (!stored.isEmpty() && stored == m_configuration.version) {
         emit downLoadResEmit();
         return;
     }
@@ -147,46 +139,36 @@ void UrlHandler::parseJson()
         return;
     }
     // A document answers only the step that asked for it, so no address can restart the chain.
-    if (content->kind == m_expectedKind) {
-        switch (content->kind) {
-        case ConfigDocuments::Kind::RecommendedApps:
-            takeRecommendedApps(*content);
-            break;
-        case ConfigDocuments::Kind::Reasons:
-            takeReasons(*content);
-            break;
-        case ConfigDocuments::Kind::ReasonTexts:
-            takeReasonTexts(*content);
-            break;
-        case ConfigDocuments::Kind::Unknown:
-            break;
-        }
-    }
+    if (content->kind == m_expectedKind)
+        takeContent(*content);
     Log("debug", 1, QStringLiteral("start parse Json ending!"));
 }
 
-void UrlHandler::takeRecommendedApps(const ConfigDocuments::Content &content)
+void UrlHandler::takeContent(const ConfigDocuments::Content &content)
 {
-    m_downloads += content.icons;
-    m_recApps += content.apps;
-    emit recAppEmit(m_recApps);
-    choseHandelThreadFunction();
-}
-
-void UrlHandler::takeReasons(const ConfigDocuments::Content &content)
-{
-    m_uninstallCuaseCheck = content.singleChoice;
-    m_users = content.users;
-    m_causeList += content.causeKeys;
-    Log("debug", 1, QStringLiteral("start parse uninstallChose Json!"));
-    causeHandelThreadFunction();
-}
-
-void UrlHandler::takeReasonTexts(const ConfigDocuments::Content &content)
-{
-    Log("debug", 1, QStringLiteral("start parse uninstallCause Json!"));
-    m_uninstallCause.insert(ConfigDocuments::allCauseTexts(content.causeTexts));
-    emit uninstallCauseEmit(m_uninstallCuaseCheck, m_causeList, m_uninstallCause, m_users);
+    switch (content.kind) {
+    case ConfigDocuments::Kind::RecommendedApps:
+        m_downloads += content.icons;
+        m_recApps += content.apps;
+        emit recAppEmit(m_recApps);
+        choseHandelThreadFunction();
+        break;
+    case ConfigDocuments::Kind::Reasons:
+        m_survey.take(content, SurveyState::Texts::All);
+        Log("debug", 1, QStringLiteral("start parse uninstallChose Json!"));
+        causeHandelThreadFunction();
+        break;
+    case ConfigDocuments::Kind::ReasonTexts:
+        Log("debug", 1, QStringLiteral("start parse uninstallCause Json!"));
+        m_survey.take(content, SurveyState::Texts::All);
+        emit uninstallCauseEmit(m_survey.singleChoice,
+                                m_survey.keys,
+                                m_survey.texts,
+                                m_survey.users);
+        break;
+    case ConfigDocuments::Kind::Unknown:
+        break;
+    }
 }
 
 void UrlHandler::startDownloads()
@@ -250,7 +232,7 @@ void UrlHandler::finishDownloads()
 {
     // A version whose pictures were not all stored is fetched again at the next run.
     if (m_downloadsStored)
-        LmSettings::instance()->setApplicationParam(versionKey, QVariant(m_version));
+        LmSettings::instance()->setApplicationParam(versionKey, QVariant(m_configuration.version));
     Log("debug", 1, QStringLiteral("downLoadResEmit"));
     emit downLoadResEmit();
 }

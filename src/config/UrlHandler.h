@@ -5,6 +5,7 @@
 #include "config/OutsidePicture.h"
 #include "config/RecApp.h"
 #include "config/RequestPolicy.h"
+#include "config/SurveyState.h"
 
 #include <QByteArray>
 #include <QList>
@@ -15,6 +16,7 @@
 
 class BoundedReply;
 class QNetworkAccessManager;
+struct RunContext;
 
 /// Fetches, on a worker thread, the documents that the configuration names, one after the
 /// other, and the offer images and icons, one at a time, into the image cache.
@@ -23,13 +25,10 @@ class UrlHandler : public QObject
     Q_OBJECT
 
 public:
-    // Runs in the main thread: reads the language, the request policy and the shared manager's
-    // proxy. Nothing is sent before recAppHandelThreadFunction.
-    UrlHandler(const QString &version,
-               const QList<DownloadItem> &downloads,
-               const QString &recommendAppUrl,
-               const QString &uninstallChoseUrl,
-               const QString &uninstallCauseUrl,
+    // Runs in the main thread: takes the language and the cache folder of the run, the request
+    // policy and the shared manager's proxy. Nothing is sent before recAppHandelThreadFunction.
+    UrlHandler(const ConfigDocuments::Configuration &configuration,
+               const RunContext &run,
                const OutsidePicture::ShownSizes &shown = {});
     ~UrlHandler() override;
 
@@ -56,9 +55,7 @@ public slots:
 
 private:
     void parseJson();
-    void takeRecommendedApps(const ConfigDocuments::Content &content);
-    void takeReasons(const ConfigDocuments::Content &content);
-    void takeReasonTexts(const ConfigDocuments::Content &content);
+    void takeContent(const ConfigDocuments::Content &content);
     void requestDocument(const QString &address, ConfigDocuments::Kind kind);
     // Sends a bounded GET whose answer goes to handler, queued.
     void request(const QString &address,
@@ -76,17 +73,11 @@ private:
     QNetworkAccessManager *m_networkManager = nullptr;
     QString m_language;
     QByteArray m_document;
+    ConfigDocuments::Configuration m_configuration;
     QList<DownloadItem> m_downloads;
     QString m_currentFileName;
-    QString m_recommendAppUrl;
-    QString m_uninstallChoseUrl;
-    QString m_uninstallCauseUrl;
-    QString m_version;
-    bool m_uninstallCuaseCheck = false;
-    QString m_users;
-    QVector<QString> m_causeList;
     QVector<RecApp> m_recApps;
-    QMap<QString, QString> m_uninstallCause;
+    SurveyState m_survey;
 
     RequestPolicy m_requestPolicy;
     QNetworkProxy m_proxy;

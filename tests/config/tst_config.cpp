@@ -1,14 +1,15 @@
 // The document rules, and the remote resources against loopback servers that misbehave.
 #include "HttpTestServer.h"
 #include "SelfSignedCertificate.h"
-#include "host/DataDirectory.h"
 
 #include "config/BoundedReply.h"
 #include "config/ConfigDocuments.h"
+#include "config/SurveyState.h"
 #include "config/UninstallProfile.h"
 #include "config/UrlHandler.h"
 #include "host/Framework.h"
 #include "host/LmSettings.h"
+#include "host/RunContext.h"
 
 #include <QImageReader>
 #include <QSslConfiguration>
@@ -19,7 +20,10 @@ Q_DECLARE_METATYPE(HttpTestServer::Response)
 namespace {
 
 using S = HttpTestServer;
+using Cache = QMap<QString, QSize>;     // the cached pictures by file name, with their pixel size
+using Strings = QMap<QString, QString>; // reason texts, or product entries, by key
 const QByteArray program = QByteArray::fromHex("7f00010d0a0aff"); // binary: NUL, CR LF
+const QString banner = "/img/banner_en.png";
 
 QByteArray png(int width = 2, int height = 1)
 {
@@ -31,13 +35,24 @@ QByteArray png(int width = 2, int height = 1)
 }
 
 // Applications with these icons, fetched from /icons/b for "b.png", else from /icons/a.
-S::Response apps(const QString &icons, const HttpTestServer &web)
+S::Response apps(const QStringList &icons, const HttpTestServer &web)
 {
-    QStringList elements;
-    for (const QString &icon : icons.split(' '))
-        elements << QString(R"({"icon": "%1", "pic_url": "%2"})")
-                        .arg(icon, web.url(icon == "b.png" ? "/icons/b" : "/icons/a").toString());
-    return S::answer(200, R"({"recommendApp": {"en": [)" + elements.join(',').toUtf8() + "]}}");
+    QJsonArray elements;
+    for (const QString &icon : icons)
+        elements.append(
+            QJsonObject{{"icon", icon},
+                        {"pic_url", web.url(icon == "b.png" ? "/icons/b" : "/icons/a").toString()}});
+    const QJsonObject document{{"recommendApp", QJsonObject{{"en", elements}}}};
+    return S::answer(200, QJsonDocument(document).toJson());
+}
+
+// These pictures, each of the 2 x 1 pixels served unless resized.
+Cache cached(const QStringList &names, const Cache &resized = {})
+{
+    Cache cache;
+    for (const QString &name : names)
+        cache.insert(name, resized.value(name, QSize(2, 1)));
+    return cache;
 }
 
 } // namespace
@@ -47,13 +62,12 @@ class ConfigTest : public QObject
     Q_OBJECT
 
 private slots:
-    void readsContent_data();
-    void readsContent();
+    void readsApps();
+    void readsSurvey();
     void plainFileNames();
     void initTestCase();
     void hostileServers_data();
     void hostileServers();
-    void cachedLargerThanShown();
     void updaterProof_data();
     void updaterProof();
     void reportPosts_data();
@@ -61,91 +75,86 @@ private slots:
 
 private:
     S::Response configuration(const QString &key = "version", const QString &value = "v1") const;
-    // The configuration, the documents and the pictures as hostileServers serves them.
-    void serveEverything();
 
     TestEnvironment m_env;
+    RunContext m_run; // an installation whose loaders ask m_web for "/config"
     HttpTestServer m_web;
     HttpTestServer m_secure; // redirects to m_web
     SelfSignedCertificate m_identity = SelfSignedCertificate::generate();
     SelfSignedCertificate m_otherHost = SelfSignedCertificate::generate("other.example");
 };
 
-void ConfigTest::readsContent_data()
+void ConfigTest::readsApps()
 {
-    QTest::addColumn<QByteArray>("document");
-    QTest::addColumn<QString>("content"); // the kind, then what the document gives for "de"
-
-    QTest::newRow("apps") << QByteArray(R"({"recommendApp": {"default": [{"icon": "d.png"}],
-        "de": [{"icon": "a.png", "name": "A", "url": "u", "pic_url": "http://x/a"}, 3]}})")
-                          << "0 a.png|A|u || a.png<http://x/a <";
-    QTest::newRow("apps of no other language")
-        << QByteArray(R"({"recommendApp": {"default": [{"icon": "d"}]}})") << "0";
-    QTest::newRow("only the first 64 apps")
-        << R"({"recommendApp": {"de": [)" + QByteArray(R"({"icon": "i"}, )").repeated(64) + "{}]}}"
-        << "0" + QString(" i||").repeated(64) + QString(" i<").repeated(64);
-    QTest::newRow("reasons") << QByteArray(R"({"uninstallCuaseCheck": true, "users": "5M",
-        "uninstallChose": {"de": ["slow", "price"], "default": ["other"]}})")
-                             << "1 1 5M slow,price";
-    QTest::newRow("reasons of the default, flag as text, key as number")
-        << QByteArray(R"({"uninstallCuaseCheck": "true", "uninstallChose": {"default": ["a", 7]}})")
-        << "1 0  a,";
-    // The remote documents give every text, the defaults those of their reasons only.
-    QTest::newRow("texts") << QByteArray(
-        R"({"uninstallCause": {"de": {"slow": "S", "x": "-"}, "default": {"o": "O"}}})")
-                           << "2 slow,x=S,- price,slow=,S";
-    QTest::newRow("apps before reasons") << QByteArray(
-        R"({"uninstallChose": {"de": ["a"]}, "recommendApp": {"de": [{"icon": "m"}]}})")
-                                         << "0 m|| m<";
-    QTest::newRow("texts of the default, kind from an object only")
-        << QByteArray(R"({"recommendApp": [1], "uninstallCause": {"default": {"o": "O"}}})")
-        << "2 o=O price,slow=,";
-    QTest::newRow("no object") << QByteArray("[1, 2]") << "3";
-    QTest::newRow("no JSON") << QByteArray(R"({"recommendApp": })") << "none";
+    // The language's apps only, up to 64 of them, before the reasons; a non-object one is empty.
+    const QByteArray document = R"({"uninstallChose": {"de": ["a"]}, "recommendApp": {"default":
+        [{"icon": "d"}], "de": [{"icon": "a.png", "name": "A", "url": "u", "pic_url": "http://x/a"},
+        3)" + QByteArray(R"(, {"icon": "i"})").repeated(63)
+                                + "]}}";
+    const ConfigDocuments::Content content = ConfigDocuments::readContent(document, "de").value();
+    QCOMPARE(content.kind, ConfigDocuments::Kind::RecommendedApps);
+    QCOMPARE(content.apps.size(), 64);
+    QCOMPARE(content.apps.at(0).icon, "a.png");
+    QCOMPARE(content.apps.at(0).name, "A");
+    QCOMPARE(content.apps.at(0).url, "u");
+    QCOMPARE(content.apps.at(1).icon, QString());
+    QCOMPARE(content.icons.at(0).fileName, "a.png");
+    QCOMPARE(content.icons.at(0).url, QUrl("http://x/a"));
+    const QByteArray english = R"({"recommendApp": {"en": [{}]}})";
+    QVERIFY(ConfigDocuments::readContent(english, "de").value().apps.isEmpty());
+    QCOMPARE(ConfigDocuments::readContent("[1, 2]", "de").value().kind,
+             ConfigDocuments::Kind::Unknown);
+    QVERIFY(!ConfigDocuments::readContent(R"({"recommendApp": })", "de"));
 }
 
-void ConfigTest::readsContent()
+void ConfigTest::readsSurvey()
 {
-    QFETCH(QByteArray, document);
-    const auto content = ConfigDocuments::readContent(document, "de");
-    const ConfigDocuments::Content c = content.value_or(ConfigDocuments::Content());
-    QStringList parts{content ? QString::number(int(c.kind)) : "none"};
-    for (const RecApp &app : c.apps)
-        parts << app.icon + '|' + app.name + '|' + app.url;
-    for (const DownloadItem &icon : c.icons)
-        parts << icon.fileName + '<' + icon.url.toString();
-    if (c.kind == ConfigDocuments::Kind::Reasons)
-        parts << QString::number(c.singleChoice) << c.users
-              << QStringList(c.causeKeys.toList()).join(',');
-    for (const auto &texts : {ConfigDocuments::allCauseTexts(c.causeTexts),
-                              ConfigDocuments::causeTextsFor(c.causeTexts, {"slow", "price"})}) {
-        if (c.kind == ConfigDocuments::Kind::ReasonTexts)
-            parts << QStringList(texts.keys()).join(',') + '='
-                         + QStringList(texts.values()).join(',');
+    // Read in turn for the language "de": the installed defaults keep the texts of their reasons
+    // only (a key that is no string is empty), the downloaded copies every text of the document.
+    SurveyState installed, downloaded;
+    const QByteArray reasons = R"({"uninstallCuaseCheck": true, "users": "5M",
+        "uninstallChose": {"de": ["slow", 7], "default": ["other"]}})";
+    const QByteArray texts = R"({"recommendApp": [1], "uninstallCause": {"default": {"slow": "S",
+        "x": "-"}}})";
+    for (const QByteArray &document : {reasons, texts}) {
+        const ConfigDocuments::Content content = ConfigDocuments::readContent(document, "de").value();
+        QCOMPARE(installed.take(content, SurveyState::Texts::OfListedReasons), document == texts);
+        downloaded.take(content, SurveyState::Texts::All);
     }
-    QTEST(parts.join(' '), "content");
+    QCOMPARE(installed.singleChoice, true);
+    QCOMPARE(installed.keys, (QVector<QString>{"slow", ""}));
+    QCOMPARE(installed.users, "5M");
+    QCOMPARE(installed.texts, (Strings{{"slow", "S"}, {"", ""}}));
+    QCOMPARE(downloaded.texts, (Strings{{"slow", "S"}, {"x", "-"}}));
+    // A flag that is no boolean reads as false; a language without reasons takes the default's.
+    const QByteArray notBoolean = R"({"uninstallCuaseCheck": "true", "uninstallChose": {
+        "default": ["o"]}})";
+    const ConfigDocuments::Content other = ConfigDocuments::readContent(notBoolean, "de").value();
+    QCOMPARE(other.singleChoice, false);
+    QCOMPARE(other.causeKeys, QVector<QString>{"o"});
 }
 
 void ConfigTest::plainFileNames()
 {
-    for (const QString &name :
-         QString("a.png .icon.png icon-con.png COM0.png Übersicht.png COM\u2074.png").split(' '))
+    const QStringList plain{"a.png", ".a.png", "a-con.png", "COM0.png", "Ü.png", "COM\u2074.png"};
+    for (const QString &name : plain)
         QVERIFY2(ConfigDocuments::isPlainFileName(name), qPrintable(name));
     // Names that leave the directory or name a device on some system.
-    const QString leaving
-        = "|.|..|...|a.png.|a.png |../a|sub/a|/tmp/a|..\\a|C:a|a:b|a\nb|CON|con.png|"
-          "NUL .tar.gz|Prn.txt|aux|COM1|com9.png|LPT1.log|com\u00B9.png|LPT\u00B3|"
-          "CONOUT$|conin$.png|a"
-          + QString(QChar(0)) + "b";
-    for (const QString &name : leaving.split('|'))
+    for (const QString &name :
+         QStringList{"",          ".",        "..",       "...",           "a.png.",    "a.png ",
+                     "../a",      "sub/a",    "/tmp/a",   "..\\a",         "C:a",       "a:b",
+                     "a\nb",      "CON",      "con.png",  "NUL .tar.gz",   "Prn.txt",   "aux",
+                     "COM1",      "com9.png", "LPT1.log", "com\u00B9.png", "LPT\u00B3", "CONOUT$",
+                     "conin$.png"})
         QVERIFY2(!ConfigDocuments::isPlainFileName(name), qPrintable(name));
+    QVERIFY(!ConfigDocuments::isPlainFileName(QString("a") + QChar(0) + "b"));
 }
 
 void ConfigTest::initTestCase()
 {
     QVERIFY(Framework::init(0, 0, nullptr));
     m_secure.useTls(m_identity.certificate, m_identity.key);
-    m_secure.setResponse("/img/banner_en.png", S::redirect(m_web.url("/img/banner_en.png")));
+    m_secure.setResponse(banner, S::redirect(m_web.url(banner)));
     m_secure.setResponse("/self-signed/banner_en.png", S::answer(200, png()));
     m_web.setResponse("/loop", S::redirect(m_web.url("/loop")));
     const QString defaults = "resources/uninstallConfig/";
@@ -154,6 +163,11 @@ void ConfigTest::initTestCase()
     m_env.writeFile(defaults + "uninstallCause.json", R"({"uninstallCause": {}})");
     UrlHandler::setTransferTimeout(1000);
     UrlHandler::setDeadline(1500);
+    m_run.resourceRoot = m_env.resourceRoot();
+    m_run.language = "en";
+    m_run.configUrl = m_web.url("/config").toString();
+    m_run.cacheDirectory = m_env.root() + "/pictures/";
+    m_run.updaterFile = m_env.root() + "/updater/Demo Suite.exe";
 }
 
 S::Response ConfigTest::configuration(const QString &key, const QString &value) const
@@ -170,186 +184,165 @@ S::Response ConfigTest::configuration(const QString &key, const QString &value) 
 
 void ConfigTest::hostileServers_data()
 {
-    // What was emitted; the documents, then the pictures requested, in order; the files cached,
-    // with their pixel size where it is not the 2 x 1 served.
     QTest::addColumn<QString>("path");
     QTest::addColumn<S::Response>("response");
-    QTest::addColumn<QString>("strictTls"); // the product's "uninstallStrictTls"
-    QTest::addColumn<QString>("expected");
-
-    const auto row = [](const char *name,
-                        const char *path,
-                        const S::Response &r,
-                        const QString &strictTls = {}) -> QTestData & {
-        return QTest::newRow(name) << QString(path) << r << strictTls;
-    };
-    const char *banner = "/img/banner_en.png";
-    const QString remote = "apps 2|reasons slow|done ; /config /apps /chose /cause ";
-    const QString pics = "/img/banner_en.png /img/promotion_en.png /icons/a /icons/b ; ";
-    const QString all = pics + "a.png b.png banner_pic_en.png promotion_pic_en.png";
-    const QString noBanner = pics + "a.png b.png promotion_pic_en.png";
-    const QString defaults = "apps 1|reasons d|done ; /config";
-    row("served", "", {}) << remote + all;
-    row("apps never answer", "/apps", S::neverAnswer()) << defaults + " /apps ; ";
-    row("endless apps", "/apps", S::endless()) << defaults + " /apps ; ";
-    row("apps shorter than announced", "/apps", {200, "{}", {}, 100}) << defaults + " /apps ; ";
+    QTest::addColumn<QString>("strictTls");    // the product's "uninstallStrictTls"
+    QTest::addColumn<Cache>("earlier");        // cached by an earlier run, of the version "v1"
+    QTest::addColumn<QStringList>("expected"); // the signals, in order
+    QTest::addColumn<Cache>("cache");
+    const auto row = [](auto name, QString path, S::Response r, QString tls = {}, Cache earlier = {})
+        -> QTestData & { return QTest::newRow(name) << path << r << tls << earlier; };
+    const QStringList remote{"remote apps", "remote reasons", "done"};
+    const QStringList defaults{"default apps", "default reasons", "done"};
+    const QStringList names{"a.png", "b.png", "banner_pic_en.png", "promotion_pic_en.png"};
+    const Cache all = cached(names);
+    const Cache bannerMissing = cached({"a.png", "b.png", "promotion_pic_en.png"});
+    row("served", "", {}) << remote << all;
+    row("configuration never answers", "/config", S::neverAnswer()) << defaults << Cache();
+    row("apps never answer", "/apps", S::neverAnswer()) << defaults << Cache();
+    row("endless apps", "/apps", S::endless()) << defaults << Cache();
+    row("apps shorter than announced", "/apps", {200, "{}", {}, 100}) << defaults << Cache();
     row("apps from a file", "/config", configuration("recommendApp", "file:///etc/passwd"))
-        << defaults + " ; ";
+        << defaults << Cache();
     row("reasons not found", "/chose", S::answer(404, "{}"))
-        << "apps 2|apps 1|reasons d|done|done ; /config /apps /chose " + all;
+        << QStringList{"remote apps", "default apps", "default reasons", "done", "done"} << all;
     row("reason texts trickling", "/cause", S::trickle(100))
-        << "apps 2|done|apps 1|reasons d|done ; /config /apps /chose /cause " + all;
-    const QString hostile = "../escape.png ok1 sub/x C:x ..  NUL.png ok2 /tmp/abs.png";
+        << QStringList{"remote apps", "done", "default apps", "default reasons", "done"} << all;
+    const QStringList
+        hostile{"../escape.png", "ok1", "sub/x", "C:x", "..", "", "NUL.png", "ok2", "/tmp/abs.png"};
     row("icon names that leave the cache", "/apps", apps(hostile, m_web))
-        << "apps 9" + remote.mid(6) + pics.left(40)
-               + " /icons/a /icons/a ; banner_pic_en.png ok1 ok2 promotion_pic_en.png";
-    row("undecodable banner", banner, S::answer(200, "\x89PNG no")) << remote + noBanner;
-    row("banner of huge pixel size", banner, S::answer(200, png(5000))) << remote + noBanner;
-    row("huge banner", banner, S::endless(5 << 20)) << remote + noBanner;
+        << remote << cached({"banner_pic_en.png", "ok1", "ok2", "promotion_pic_en.png"});
+    row("undecodable banner", banner, S::answer(200, "\x89PNG no")) << remote << bannerMissing;
+    row("banner of huge pixel size", banner, S::answer(200, png(5000))) << remote << bannerMissing;
+    row("huge banner", banner, S::endless(5 << 20)) << remote << bannerMissing;
+    row("banner redirected in a loop", banner, S::redirect(m_web.url("/loop")))
+        << remote << bannerMissing;
     // Stored at twice the size shown: the banner stretched over 857 x 70, an icon within 48 x 48.
     row("banner of 4096 x 4096 pixels", banner, S::answer(200, png(4096, 4096)))
-        << remote + pics + "a.png b.png banner_pic_en.png 1714x140 promotion_pic_en.png";
+        << remote << cached(names, {{"banner_pic_en.png", QSize(1714, 140)}});
     row("icon of 4096 x 2048 pixels", "/icons/a", S::answer(200, png(4096, 2048)))
-        << remote + pics + "a.png 96x48 b.png banner_pic_en.png promotion_pic_en.png";
-    row("banner redirected in a loop", banner, S::redirect(m_web.url("/loop")))
-        << remote + noBanner;
-    row("banner from https to http",
-        "/config",
-        configuration("banner_pic", m_secure.url("/img/banner_").toString()),
-        "0")
-        << remote + noBanner.mid(19);
-    const QString selfSigned = m_secure.url("/self-signed/banner_").toString();
-    row("banner self-signed", "/config", configuration("banner_pic", selfSigned))
-        << remote + noBanner.mid(19);
-    row("banner self-signed, errors allowed", "/config", configuration("banner_pic", selfSigned), "0")
-        << remote + all.mid(19);
+        << remote << cached(names, {{"a.png", QSize(96, 48)}});
+    const QString secure = m_secure.url("/").toString();
+    const S::Response downgraded = configuration("banner_pic", secure + "img/banner_");
+    const S::Response selfSigned = configuration("banner_pic", secure + "self-signed/banner_");
+    row("banner from https to http", "/config", downgraded, "0") << remote << bannerMissing;
+    row("banner self-signed", "/config", selfSigned) << remote << bannerMissing;
+    row("banner self-signed, errors allowed", "/config", selfSigned, "0") << remote << all;
     // The window leaves its loading page at the deadline; the late end refreshes the pictures.
     row("banner trickling past the loading deadline", banner, S::trickle(100))
-        << QString(remote).replace("done ;", "done|done ;") + noBanner;
+        << QStringList{"remote apps", "remote reasons", "done", "done"} << bannerMissing;
+    const Cache icon = cached({"a.png"});
+    row("same version cached: no picture fetched", "", {}, {}, icon)
+        << QStringList{"remote apps", "done", "remote reasons"} << icon;
+    row("new version: every picture fetched", "/config", configuration("version", "v2"), {}, icon)
+        << remote << all;
+    // Decoded only up to the size shown: a larger one is dropped and its version fetched again.
+    row("cached icon larger than shown: every picture fetched", "", {}, {}, {{"a.png", {200, 200}}})
+        << remote << all;
 }
 
 void ConfigTest::hostileServers()
 {
     QFETCH(QString, path);
-    QFETCH(S::Response, response);
     QFETCH(QString, strictTls);
-    const QString cache = DataDirectory::cacheDirectory();
+    QFETCH(Cache, earlier);
+    const QString cache = m_run.cacheDirectory;
     QDir(cache).removeRecursively();
-    LmSettings::instance()->setApplicationParam("uninstall_version", QVariant());
+    QVERIFY(QDir().mkpath(cache));
+    for (auto picture = earlier.cbegin(); picture != earlier.cend(); ++picture)
+        QVERIFY(QImage(picture.value(), QImage::Format_RGB32).save(cache + picture.key()));
+    LmSettings::instance()->setApplicationParam("uninstall_version", earlier.isEmpty() ? "" : "v1");
     UninstallProfile::setLoadingDeadline(
         QString(QTest::currentDataTag()).contains("deadline") ? 800 : 15000);
-    serveEverything();
-    m_web.setResponse(path, response);
-    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()},
-                           {"uninstallStrictTls", strictTls}});
-    const int before = m_web.requests().size();
-
-    UninstallProfile loader;
-    QStringList seen;
-    connect(&loader, &UninstallProfile::recAppEmit, this, [&](const QVector<RecApp> &apps) {
-        seen << "apps " + QString::number(apps.size());
-    });
-    connect(&loader, &UninstallProfile::uninstallCauseEmit, this, [&](bool, QVector<QString> k) {
-        seen << "reasons " + k.value(0);
-    });
-    connect(&loader, &UninstallProfile::downLoadResEmit, this, [&] { seen << "done"; });
-    const auto outcome = [&]() -> QString {
-        const QStringList paths = m_web.requestedPaths().mid(before);
-        const QStringList inOrder = paths.filter(QRegularExpression("^/(c|a)"))
-                                    + paths.filter("/i");
-        QStringList cached;
-        for (const QString &name : QDir(cache).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-            const QSize size = QImageReader(cache + name).size();
-            cached << name;
-            if (size != QSize(2, 1))
-                cached << QString("%1x%2").arg(size.width()).arg(size.height());
-        }
-        return seen.join('|') + " ; " + inOrder.join(' ') + " ; " + cached.join(' ');
-    };
-
-    QFETCH(QString, expected);
-    QTRY_COMPARE_WITH_TIMEOUT(outcome(), expected, 5000);
-    QTest::qWait(400); // and nothing follows
-    QCOMPARE(outcome(), expected);
-}
-
-void ConfigTest::serveEverything()
-{
     m_web.setResponse("/config", configuration());
-    m_web.setResponse("/apps", apps("a.png b.png", m_web));
+    m_web.setResponse("/apps", apps({"a.png", "b.png"}, m_web));
     m_web.setResponse("/chose", S::answer(200, R"({"uninstallChose": {"en": ["slow"]}})"));
     m_web.setResponse("/cause", S::answer(200, R"({"uninstallCause": {"en": {}}})"));
-    for (const char *picture : {"/img/banner_en.png", "/img/promotion_en.png", "/icons/a"})
+    for (const QString &picture : {banner, QString("/img/promotion_en.png"), QString("/icons/a")})
         m_web.setResponse(picture, S::answer(200, png()));
     // Late enough for every document to have arrived first.
     m_web.setResponse("/icons/b", S::answerAfter(300, 200, png()));
-    m_env.writeProductIni({{"uninstallConfigURL", m_web.url("/config").toString()}});
-}
+    QFETCH(S::Response, response);
+    m_web.setResponse(path, response);
+    m_env.writeProductIni({{"uninstallStrictTls", strictTls}});
 
-void ConfigTest::cachedLargerThanShown()
-{
-    // Cached by an earlier run, of the version served now, but larger than an icon is shown.
-    const QString cache = DataDirectory::cacheDirectory();
-    QDir(cache).removeRecursively();
-    QVERIFY(QDir().mkpath(cache));
-    QVERIFY(QImage(200, 200, QImage::Format_RGB32).save(cache + "a.png"));
-    LmSettings::instance()->setApplicationParam("uninstall_version", "v1");
-    UninstallProfile::setLoadingDeadline(15000);
-    serveEverything();
-
-    UninstallProfile loader;
-    QTRY_COMPARE(QImageReader(cache + "a.png").size(), QSize(2, 1));
+    UninstallProfile loader(m_run, {});
+    // The installed defaults offer the one app "d" and the one reason "d".
+    QStringList emitted;
+    connect(&loader, &UninstallProfile::recAppEmit, this, [&](const QVector<RecApp> &apps) {
+        emitted << (apps.size() == 1 && apps[0].icon == "d" ? "default apps" : "remote apps");
+    });
+    connect(&loader, &UninstallProfile::uninstallCauseEmit, this, [&](bool, QVector<QString> keys) {
+        emitted << (keys == QVector<QString>{"d"} ? "default reasons" : "remote reasons");
+    });
+    connect(&loader, &UninstallProfile::downLoadResEmit, this, [&] { emitted << "done"; });
+    QFETCH(QStringList, expected);
+    // A configuration that does not answer is given up after 3 s, well within this bound.
+    QTRY_COMPARE_WITH_TIMEOUT(emitted, expected, 6000);
+    // Nothing tells that no more signals come: a short wait gives a late one the time to show.
+    QTest::qWait(300);
+    QCOMPARE(emitted, expected);
+    Cache stored;
+    for (const QFileInfo &file : QDir(cache).entryInfoList(QDir::Files | QDir::Hidden))
+        stored.insert(file.fileName(), QImageReader(file.filePath()).size());
+    QTEST(stored, "cache");
 }
 
 void ConfigTest::updaterProof_data()
 {
-    // The server (or its certificate), the checksum, the size cap and strict certificates.
-    QTest::addColumn<QString>("settings");
+    // Over http, or over https with this certificate: "trusted", "untrusted" or "other host".
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<Strings>("product"); // the product's entries besides "updateAppUrl"
     QTest::addColumn<bool>("kept");
-
     const QString sum = QCryptographicHash::hash(program, QCryptographicHash::Sha256).toHex();
-    QTest::newRow("http, checksum") << "http|" + sum + "||" << true;
+    const QString checksum = "updateAppSha256";
+    QTest::newRow("http, checksum") << "http" << Strings{{checksum, sum}} << true;
     QTest::newRow("http, checksum in upper case, within its size")
-        << "http|" + sum.toUpper() + "|7|" << true;
-    QTest::newRow("http, checksum, over its size") << "http|" + sum + "|6|" << false;
-    QTest::newRow("http, another checksum") << "http|" + sum.left(63) + "0||" << false;
-    QTest::newRow("http, no checksum") << QString("http|||") << false;
-    QTest::newRow("untrusted") << QString("untrusted|||") << false;
+        << "http" << Strings{{checksum, sum.toUpper()}, {"updateAppMaxBytes", "7"}} << true;
+    QTest::newRow("http, checksum, over its size")
+        << "http" << Strings{{checksum, sum}, {"updateAppMaxBytes", "6"}} << false;
+    QTest::newRow("http, wrong checksum")
+        << "http" << Strings{{checksum, sum.left(63) + "0"}} << false;
+    QTest::newRow("http, no checksum") << "http" << Strings() << false;
+    QTest::newRow("untrusted") << "untrusted" << Strings() << false;
     // Certificate errors are never ignored for the updater, even where the product allows it.
-    QTest::newRow("untrusted, checksum, errors allowed") << "untrusted|" + sum + "||0" << false;
-    QTest::newRow("another host's") << QString("other host|||") << false;
-    QTest::newRow("another host's, checksum") << "other host|" + sum + "||" << false;
-    QTest::newRow("trusted, strict") << QString("trusted|||1") << true;
+    QTest::newRow("untrusted, checksum, errors allowed")
+        << "untrusted" << Strings{{checksum, sum}, {"uninstallStrictTls", "0"}} << false;
+    QTest::newRow("another host's") << "other host" << Strings() << false;
+    QTest::newRow("another host's, checksum") << "other host" << Strings{{checksum, sum}} << false;
+    QTest::newRow("trusted, strict") << "trusted" << Strings{{"uninstallStrictTls", "1"}} << true;
 }
 
 void ConfigTest::updaterProof()
 {
-    QFETCH(QString, settings);
+    QFETCH(QString, server);
+    QFETCH(Strings, product);
     QFETCH(bool, kept);
-    const QStringList values = settings.split('|');
-    const SelfSignedCertificate &identity = values[0] == "other host" ? m_otherHost : m_identity;
+    const SelfSignedCertificate &identity = server == "other host" ? m_otherHost : m_identity;
     const QSslConfiguration defaults = QSslConfiguration::defaultConfiguration();
     QSslConfiguration trusting = defaults;
     trusting.addCaCertificate(identity.certificate);
-    QSslConfiguration::setDefaultConfiguration(values[0] == "untrusted" ? defaults : trusting);
+    QSslConfiguration::setDefaultConfiguration(server == "untrusted" ? defaults : trusting);
     HttpTestServer updates;
-    if (values[0] != "http")
+    if (server != "http")
         updates.useTls(identity.certificate, identity.key);
     updates.setResponse("/updater", S::answer(200, program));
-    m_env.writeProductIni({{"updateAppUrl", updates.url("/updater").toString()},
-                           {"updateAppSha256", values[1]},
-                           {"updateAppMaxBytes", values[2]},
-                           {"uninstallStrictTls", values[3]}});
+    product.insert("updateAppUrl", updates.url("/updater").toString());
+    m_env.writeProductIni(product);
+    RunContext run = m_run;
+    run.configUrl.clear();
 
-    UninstallProfile loader;
-
-    // The download goes to a temporary file beside it, removed when the program is not kept.
-    const QFileInfo updater(DataDirectory::updaterFile());
-    const QStringList expected = kept ? QStringList(updater.fileName()) : QStringList();
-    QTRY_COMPARE(updater.dir().entryList(QDir::Files), expected);
-    QTest::qWait(300); // a program not kept is not there at once either
-    QCOMPARE(updater.dir().entryList(QDir::Files), expected);
+    UninstallProfile loader(run, {});
+    // The download has ended, the program kept or dropped, when its reply is gone.
+    BoundedReply *download = loader.findChildren<BoundedReply *>().last();
+    QCOMPARE(download->url().path(), "/updater");
+    QSignalSpy ended(download, &QObject::destroyed);
+    QVERIFY(ended.wait(5000));
     QSslConfiguration::setDefaultConfiguration(defaults);
+    // It was downloaded to a temporary file beside it, removed when the program is not kept.
+    const QFileInfo updater(run.updaterFile);
+    QCOMPARE(updater.dir().entryList(QDir::Files),
+             kept ? QStringList{updater.fileName()} : QStringList());
     QFile file(updater.filePath());
     QVERIFY(!kept || (file.open(QIODevice::ReadOnly) && file.readAll() == program));
 #ifndef Q_OS_WIN
@@ -394,7 +387,6 @@ void ConfigTest::reportPosts()
         BoundedReply::post(&manager, service.toString(), body, {1000, 3000, 1 << 20}));
     QSignalSpy finished(reply.get(), &BoundedReply::finished);
     QVERIFY(finished.wait(5000));
-
     QStringList posted;
     for (const S::Request &request : m_web.requests().mid(before))
         if (request.method == "POST" && request.body == body)
