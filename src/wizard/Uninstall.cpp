@@ -146,7 +146,7 @@ void Uninstall::initData()
     Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
     createUID();
 
-    profile = new UninstallProfile(RunContext::fromHost(), shownPictureSizes());
+    profile = new UninstallProfile(m_run, shownPictureSizes());
 }
 
 // The skin sizes the offer pictures' widgets, within the window.
