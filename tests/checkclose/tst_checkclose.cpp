@@ -47,8 +47,6 @@ private slots:
         const QString program = "Demo Suite" + QString::fromStdString(platform::executableSuffix());
         QTest::newRow("Cancel ends nothing, no removal")
             << "btnCancel" << false << QStringList() << 0;
-        QTest::newRow("the close button ends nothing, no removal")
-            << "btnClose" << false << QStringList() << 0;
         QTest::newRow("Continue ends the product inside the installation, then the removal starts")
             << "btnContinue" << false << QStringList{program + " in " + m_env.installDir()} << 1;
         QTest::newRow("Continue on a product that stays running: no removal")
@@ -69,7 +67,6 @@ private slots:
         run.installRoot = QDir(m_env.installDir());
         run.processEnder = ender;
         QWidget window;
-        window.show();
         ProductCheck check(run, &window);
         QSignalSpy productEnded(&check, &ProductCheck::productEnded);
 
