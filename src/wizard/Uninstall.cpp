@@ -416,7 +416,8 @@ void Uninstall::close()
     }
     Log("debug", 1, QStringLiteral("Uninstall close!"));
     m_delivery->sendSecond(ui->emailEdit->text());
-    // The run goes on unseen while the reports are delivered.
+    // The run goes on unseen while the reports are delivered; a refused removal has nothing else
+    // to finish.
     if (removalRefused) {
         if (!m_run.reportUrl.isEmpty())
             hide();
