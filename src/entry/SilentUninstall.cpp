@@ -68,7 +68,7 @@ int SilentUninstall::run(int argc, char **argv)
         application = std::make_unique<QCoreApplication>(argc, argv);
     const RunContext run = RunContext::fromHost();
     say(QStringLiteral("Uninstalling %1 from %2").arg(run.productName, installFolder(run)));
-    if (RunContext::productInTestMode())
+    if (run.testMode)
         return refuse(QStringLiteral("the product is in test mode, which removes nothing"));
     if (!UninstallSingleInstance::getInstance()->isRunnable()) {
         UninstallSingleInstance::releaseInstance();
