@@ -1,9 +1,8 @@
 #include "checkclose/CheckCloseDlg.h"
 #include "ui_CheckCloseDlg.h"
 
-#include "host/LmProductInfo.h"
+#include "checkclose/ProcessEnder.h"
 #include "host/Utility.h"
-#include "platform/ProcessControl.h"
 #include "platform/ProcessEnvironment.h"
 
 #include <QAbstractButton>
@@ -18,7 +17,14 @@ constexpr int exitWaitMilliseconds = 5000;
 } // namespace
 
 CheckCloseDlg::CheckCloseDlg(QWidget *parent)
+    : CheckCloseDlg(RunContext::fromHost(), parent)
+{}
+
+CheckCloseDlg::CheckCloseDlg(const RunContext &run, QWidget *parent)
     : LmMainWindowBase(parent)
+    , m_productName(run.productName)
+    , m_installRoot(run.installRoot.absolutePath())
+    , m_processEnder(run.processEnder)
 {
     ui = new Ui::CheckCloseDlg;
     Log("debug", 1, QStringLiteral("CheckCloseDlg init!"));
@@ -26,9 +32,8 @@ CheckCloseDlg::CheckCloseDlg(QWidget *parent)
     // A right-to-left mark keeps a title that starts with a Latin product name right to left.
     const QString mark = layoutDirection() == Qt::RightToLeft ? QStringLiteral("\u200F")
                                                               : QString();
-    ui->productName->setText(mark
-                             + QCoreApplication::translate("QObject", "Uninstall %1")
-                                   .arg(LmProductInfo::instance()->productName(QString())));
+    ui->productName->setText(
+        mark + QCoreApplication::translate("QObject", "Uninstall %1").arg(m_productName));
     postCreateDerivedMainWindow(false, true, nullptr);
 
     connect(this, &CheckCloseDlg::completeKill, this, &QWidget::close, Qt::DirectConnection);
@@ -72,14 +77,10 @@ void CheckCloseDlg::onKillPrograms()
 {
     if (m_waitTimer.isActive())
         return;
-    const QStringList programs{LmProductInfo::instance()->productName(QString())
-                               + QString::fromStdString(platform::executableSuffix())};
-    const std::string installDirectory = LmProductInfo::instance()->installDirectory().toStdString();
+    const QStringList programs{m_productName + QString::fromStdString(platform::executableSuffix())};
     for (const QString &program : programs) {
         Log("debug", 1, QStringLiteral("kill program:") + program);
-        m_ended.push_back(platform::terminateProcessesNamed(program.toStdString(),
-                                                            installDirectory,
-                                                            QCoreApplication::applicationPid()));
+        m_ended.push_back(m_processEnder->endProduct(program, m_installRoot));
     }
     // Ending a process only starts its end: a check at once would often still find it running
     // and show the dialog again.

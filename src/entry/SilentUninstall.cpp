@@ -1,14 +1,13 @@
 #include "entry/SilentUninstall.h"
 
+#include "checkclose/ProcessEnder.h"
 #include "entry/UninstallSingleInstance.h"
 #include "host/LMGA.h"
 #include "host/LmInstallInfo.h"
 #include "host/LmProductCommonInfo.h"
-#include "host/LmProductInfo.h"
 #include "host/LmSingleInstance.h"
 #include "host/RunContext.h"
 #include "host/Utility.h"
-#include "platform/ProcessControl.h"
 #include "platform/ProcessEnvironment.h"
 #include "removal/FileDeletionThread.h"
 
@@ -45,9 +44,9 @@ void sendMainEvent(const QString &label)
                            0);
 }
 
-QString installFolder()
+QString installFolder(const RunContext &run)
 {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    return QDir::toNativeSeparators(run.installRoot.absolutePath());
 }
 
 } // namespace
@@ -67,10 +66,9 @@ int SilentUninstall::run(int argc, char **argv)
     std::unique_ptr<QCoreApplication> application;
     if (!QCoreApplication::instance())
         application = std::make_unique<QCoreApplication>(argc, argv);
-    const LmProductInfo *product = LmProductInfo::instance();
-    say(QStringLiteral("Uninstalling %1 from %2")
-            .arg(product->productName(QString()), installFolder()));
-    if (RunContext::productInTestMode())
+    const RunContext run = RunContext::fromHost();
+    say(QStringLiteral("Uninstalling %1 from %2").arg(run.productName, installFolder(run)));
+    if (run.testMode)
         return refuse(QStringLiteral("the product is in test mode, which removes nothing"));
     if (!UninstallSingleInstance::getInstance()->isRunnable()) {
         UninstallSingleInstance::releaseInstance();
@@ -78,7 +76,7 @@ int SilentUninstall::run(int argc, char **argv)
     }
     LMGA::instance()->startService(4, QStringLiteral("uninstall"));
     sendMainEvent(QStringLiteral("uninstall_c_start"));
-    const int result = uninstall();
+    const int result = uninstall(run);
     sendMainEvent(QStringLiteral("uninstall_c_stop"));
     LMGA::instance()->stopService();
     LmSingleInstance::release();
@@ -86,12 +84,12 @@ int SilentUninstall::run(int argc, char **argv)
     return result;
 }
 
-int SilentUninstall::uninstall()
+int SilentUninstall::uninstall(const RunContext &run)
 {
-    if (!closeProduct())
+    if (!closeProduct(run))
         return refuse(QStringLiteral("the product is still running"));
     say(QStringLiteral("Removing files"));
-    FileDeletionThread worker(QDir(QCoreApplication::applicationDirPath()));
+    FileDeletionThread worker(run);
     std::optional<FileDeletionThread::StartFailure> failure;
     QObject::connect(
         &worker,
@@ -111,16 +109,15 @@ int SilentUninstall::uninstall()
     worker.wait();
     if (failure == FileDeletionThread::StartFailure::Missing)
         return refuse(
-            QStringLiteral("the installation folder %1 does not exist").arg(installFolder()));
+            QStringLiteral("the installation folder %1 does not exist").arg(installFolder(run)));
     if (failure)
         return refuse(QStringLiteral("the folder %1 is not an installation that may be removed")
-                          .arg(installFolder()));
+                          .arg(installFolder(run)));
 
     say(QStringLiteral("Removing install records"));
-    const QString productId = LmProductInfo::instance()->productID();
     LmInstallInfo::deregisterInstall();
-    LmProductCommonInfo::instance()->unsetInstallPath(productId);
-    LmProductCommonInfo::instance()->unsetInstallVersion(productId);
+    LmProductCommonInfo::instance()->unsetInstallPath(run.productId);
+    LmProductCommonInfo::instance()->unsetInstallVersion(run.productId);
     const int leftBehind = worker.leftBehindCount();
     say(leftBehind == 0
             ? QStringLiteral("Uninstalled")
@@ -130,18 +127,14 @@ int SilentUninstall::uninstall()
 }
 
 // Ends the product's processes inside the installation, as the close-product dialog does.
-bool SilentUninstall::closeProduct()
+bool SilentUninstall::closeProduct(const RunContext &run)
 {
     if (LmSingleInstance::instance()->isAppRunnabled())
         return true;
     LmSingleInstance::release();
-    const LmProductInfo *product = LmProductInfo::instance();
-    const QString program = product->productName(QString())
-                            + QString::fromStdString(platform::executableSuffix());
+    const QString program = run.productName + QString::fromStdString(platform::executableSuffix());
     say(QStringLiteral("Closing ") + program);
-    platform::terminateProcessesNamed(program.toStdString(),
-                                      product->installDirectory().toStdString(),
-                                      QCoreApplication::applicationPid());
+    run.processEnder->endProduct(program, run.installRoot.absolutePath());
     const QDeadlineTimer deadline(productExitMs);
     while (!LmSingleInstance::instance()->isAppRunnabled()) {
         LmSingleInstance::release();

@@ -1,6 +1,7 @@
 #pragma once
 
 class QString;
+struct RunContext;
 
 /// An uninstall without a window or questions, for software deployment tools: ends the product,
 /// removes its files and install records, and names each step on standard output.
@@ -15,7 +16,7 @@ public:
     static int run(int argc, char **argv);
 
 private:
-    static int uninstall();
-    static bool closeProduct();
+    static int uninstall(const RunContext &run);
+    static bool closeProduct(const RunContext &run);
     static int refuse(const QString &reason);
 };

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QDir>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class ProcessEnder;
@@ -44,6 +46,8 @@ struct RunContext
 
     // Ends the product's processes for the close dialog and the unattended run.
     std::shared_ptr<ProcessEnder> processEnder;
+    // The time the reports are stamped with; a test hands in its own.
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
 
     // The run as the host's product.ini, settings and chosen language describe it.
     static RunContext fromHost();

@@ -1,8 +1,6 @@
 #include "removal/FileDeletionThread.h"
 
 #include "host/LMGA.h"
-#include "host/LmProductInfo.h"
-#include "host/LmSettings.h"
 #include "host/Utility.h"
 #include "platform/TreeRemover.h"
 
@@ -67,15 +65,13 @@ bool isRefused(const platform::TreeRemover &root, const QString &recordedInstall
 
 } // namespace
 
-FileDeletionThread::FileDeletionThread(const QDir &dir)
-    : m_rootDir(dir)
+FileDeletionThread::FileDeletionThread(const RunContext &run)
+    : m_rootDir(run.installRoot)
+    , m_recordedInstallPath(run.recordedInstallPath)
 {
     Log("debug", 1, QStringLiteral("FileDeletionThread init!"));
     qRegisterMetaType<StartFailure>();
-    m_recordedInstallPath = LmSettings::instance()->installRecord(QStringLiteral("Path"));
-    const LmProductInfo *product = LmProductInfo::instance();
-    const QString resources = QDir(product->installDirectory())
-                                  .relativeFilePath(product->resourceRoot())
+    const QString resources = run.installRoot.relativeFilePath(run.resourceRoot)
                                   .section(QLatin1Char('/'), 0, 0);
     if (!resources.isEmpty() && resources != QLatin1String(".") && resources != QLatin1String("..")
         && QDir::isRelativePath(resources))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/RunContext.h"
+
 #include <QDir>
 #include <QThread>
 
@@ -21,7 +23,9 @@ public:
     enum class StartFailure { Missing, Refused };
     Q_ENUM(StartFailure)
 
-    explicit FileDeletionThread(const QDir &dir);
+    // Removes run's installation root, refused unless it is the folder the install records name;
+    // the resource folder, product.ini and the library go last.
+    explicit FileDeletionThread(const RunContext &run);
     ~FileDeletionThread() override;
 
     // Entries that should have gone but stayed; read once deleteComplete() has arrived.

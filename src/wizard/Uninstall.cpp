@@ -1,25 +1,20 @@
 #include "wizard/Uninstall.h"
 #include "ui_Uninstall.h"
 
-#include "checkclose/CheckCloseDlg.h"
-#include "config/BoundedReply.h"
 #include "config/UninstallProfile.h"
-#include "host/Framework.h"
 #include "host/LMGA.h"
 #include "host/LmInstallInfo.h"
 #include "host/LmProductCommonInfo.h"
 #include "host/LmSettings.h"
-#include "host/LmSingleInstance.h"
 #include "host/Utility.h"
 #include "removal/FileDeletionThread.h"
 #include "widgets/RecFrame.h"
-#include "wizard/FeedbackReport.h"
 #include "wizard/PictureSnapshot.h"
-#include "wizard/UserIdentifier.h"
+#include "wizard/ProductCheck.h"
+#include "wizard/ReportDelivery.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
@@ -27,13 +22,10 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QMovie>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
 #include <QPixmapCache>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QTimer>
 #include <QUrl>
 
 bool uninstallCancelled = false;
@@ -107,8 +99,6 @@ Uninstall::Uninstall(const RunContext &run, QWidget *parent)
 Uninstall::~Uninstall()
 {
     Log("debug", 1, QStringLiteral("Uninstall ~Uninstall"));
-    delete retryTimer;
-    delete quitTimer;
     delete loadingMovie;
     if (deletionThread) {
         // The loop can end while files are still being removed (closed from the progress page).
@@ -127,7 +117,7 @@ void Uninstall::initData()
     Log("debug",
         1,
         QStringLiteral("Uninstall initData app dir: ") + m_run.installRoot.absolutePath());
-    deletionThread = new FileDeletionThread(m_run.installRoot);
+    deletionThread = new FileDeletionThread(m_run);
 
     ui->purchaseImg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -389,21 +379,14 @@ void Uninstall::reserveFinishTextHeight()
 // The confirmation: "u_click_uninstall" is its event whether or not the upgrade offer was shown.
 bool Uninstall::productClosed()
 {
-    sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("u_click_uninstall"));
-    Log("debug", 1, QStringLiteral("check App isRunning?"));
-    if (LmSingleInstance::instance()->isAppRunnabled())
-        return true;
-    LmSingleInstance::release();
-    auto *dialog = new CheckCloseDlg(this);
-    connect(dialog, &CheckCloseDlg::completeKill, this, [this] {
-        if (!productClosed())
-            return;
-        startUninstalling();
-        ui->processPage->setCurrentIndex(3);
-    });
-    dialog->setWindowModality(Qt::WindowModal);
-    dialog->show();
-    return false;
+    if (!m_productCheck) {
+        m_productCheck = new ProductCheck(m_run, this);
+        connect(m_productCheck, &ProductCheck::productEnded, this, [this] {
+            startUninstalling();
+            ui->processPage->setCurrentIndex(3);
+        });
+    }
+    return m_productCheck->productClosed();
 }
 
 void Uninstall::startUninstalling()
@@ -426,29 +409,24 @@ void Uninstall::close()
     sendCancelEvent(page, inner);
     if (page != 3 || removalRefused)
         uninstallCancelled = true;
-    if ((firstReportData.isEmpty() && secondReportData.isEmpty()) || m_run.testMode) {
+    if (!m_delivery->hasReports() || m_run.testMode) {
         Log("error", 1, QStringLiteral("Uninstall close! PostData is empty"));
         QCoreApplication::quit();
         return;
     }
     Log("debug", 1, QStringLiteral("Uninstall close!"));
-    sendSecondReport();
+    m_delivery->sendSecond(ui->emailEdit->text());
+    // The run goes on unseen while the reports are delivered; a refused removal has nothing else
+    // to finish.
     if (removalRefused) {
-        if (m_run.reportUrl.isEmpty())
-            QCoreApplication::quit(); // nothing to deliver
-        else
-            startDeliveryPhase();
+        if (!m_run.reportUrl.isEmpty())
+            hide();
+        m_delivery->deliverThenEnd();
         return;
     }
     sendEvent(QStringLiteral("uninstall_success"), QStringLiteral("uninstall process success!"));
-    if (m_run.reportUrl.isEmpty()) {
-        // Nothing to deliver: no reason to stay.
-        hide();
-        afterUninstall();
-        QCoreApplication::quit();
-        return;
-    }
-    startDeliveryPhase();
+    hide();
+    m_delivery->deliverThenEnd();
     afterUninstall();
 }
 
@@ -462,23 +440,6 @@ void Uninstall::sendCancelEvent(int page, int inner)
         sendEvent(QStringLiteral("uninstall_cancel"), QStringLiteral("u_click_cancel"));
 }
 
-void Uninstall::startDeliveryPhase()
-{
-    retryTimer = new QTimer(this);
-    retryTimer->setInterval(5000);
-    connect(retryTimer, &QTimer::timeout, this, &Uninstall::retryPostReports);
-    quitTimer = new QTimer(this);
-    quitTimer->setSingleShot(true);
-    quitTimer->setInterval(30000);
-    connect(quitTimer, &QTimer::timeout, this, [this] {
-        retryTimer->stop();
-        QCoreApplication::quit();
-    });
-    hide();
-    quitTimer->start();
-    retryTimer->start();
-}
-
 void Uninstall::afterUninstall()
 {
     Log("debug", 1, QStringLiteral("uninstsall After"));
@@ -487,20 +448,6 @@ void Uninstall::afterUninstall()
     LmInstallInfo::deregisterInstall();
     LmProductCommonInfo::instance()->unsetInstallPath(m_run.productId);
     LmProductCommonInfo::instance()->unsetInstallVersion(m_run.productId);
-}
-
-void Uninstall::retryPostReports()
-{
-    if (secondReportPosted) {
-        retryTimer->stop();
-        quitTimer->stop();
-        QCoreApplication::quit();
-        return;
-    }
-    if (!firstReportPosted)
-        postData(firstReportData);
-    if (!secondReportPosted)
-        postData(secondReportData);
 }
 
 void Uninstall::updateBar(int value)
@@ -860,22 +807,20 @@ void Uninstall::mouseMoveEvent(QMouseEvent *event)
     QWidget::mouseMoveEvent(event);
 }
 
+// The delivery reads the user's identifier when the window opens.
 void Uninstall::createUID()
 {
-    userId = UserIdentifier::forCurrentUser(m_run.guid);
-    Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
+    m_delivery = new ReportDelivery(m_run, this);
+    connect(m_delivery, &ReportDelivery::ended, this, &QCoreApplication::quit);
 }
 
 void Uninstall::sendFirstReport()
 {
-    Log("debug", 1, QStringLiteral("start first report!"));
-    const QDateTime now = QDateTime::currentDateTime();
-    tid = FeedbackReport::transactionId(now);
-    const FeedbackReport::Product product{m_run.brand,
-                                          m_run.language,
-                                          m_run.productId,
-                                          m_run.productName,
-                                          m_run.productVersion};
+    m_delivery->sendFirst(surveyAnswers());
+}
+
+FeedbackReport::Answers Uninstall::surveyAnswers() const
+{
     FeedbackReport::Answers answers;
     // Boxes that never received a reason are listed only beside some that did.
     if (anyReasonShown(causeOptions)) {
@@ -885,47 +830,5 @@ void Uninstall::sendFirstReport()
     answers.featureLine = ui->optionLineEdit_1->text();
     answers.priceLine = ui->optionLineEdit_2->text();
     answers.causeText = ui->causeEdit->toPlainText();
-    firstReportData = FeedbackReport::first(product, userId, now, answers);
-    postData(firstReportData);
-}
-
-void Uninstall::sendSecondReport()
-{
-    Log("debug", 1, QStringLiteral("start second report!"));
-    secondReportData = FeedbackReport::second(tid, userId, ui->emailEdit->text());
-    postData(secondReportData);
-}
-
-void Uninstall::postData(const QByteArray &data)
-{
-    const bool first = data == firstReportData;
-    bool &inFlight = first ? firstReportInFlight : secondReportInFlight;
-    if (m_run.reportUrl.isEmpty() || inFlight || (first ? firstReportPosted : secondReportPosted))
-        return;
-    inFlight = true;
-    if (!m_reportManager) {
-        // Reports never ride a connection that a request ignoring certificate errors set up.
-        m_reportManager = new QNetworkAccessManager(this);
-        if (const QNetworkAccessManager *shared = Framework::networkAccessManager())
-            m_reportManager->setProxy(shared->proxy());
-    }
-    BoundedReply *reply = BoundedReply::post(m_reportManager,
-                                             m_run.reportUrl,
-                                             data,
-                                             {10000, 10000, BoundedReply::documentBytes});
-    reply->setParent(this);
-    connect(reply, &BoundedReply::finished, this, [this, reply, first] {
-        if (reply->succeeded())
-            Log("debug",
-                1,
-                QStringLiteral("HTTP POST request successful and Response: ")
-                    + QString::fromUtf8(reply->body()));
-        else
-            Log("debug", 1, QStringLiteral("HTTP POST request failed: ") + reply->errorString());
-        // A confirmed report stays confirmed, whatever an earlier post of it ends with.
-        if (reply->succeeded())
-            (first ? firstReportPosted : secondReportPosted) = true;
-        (first ? firstReportInFlight : secondReportInFlight) = false;
-        reply->deleteLater();
-    });
+    return answers;
 }

@@ -4,6 +4,7 @@
 #include "config/RecApp.h"
 #include "host/LmMainWindowBase.h"
 #include "host/RunContext.h"
+#include "wizard/FeedbackReport.h"
 
 #include <QDir>
 #include <QMap>
@@ -14,11 +15,11 @@
 
 class FileDeletionThread;
 class PictureSnapshot;
+class ProductCheck;
 class QAbstractButton;
 class QCheckBox;
 class QMovie;
-class QNetworkAccessManager;
-class QTimer;
+class ReportDelivery;
 class UninstallProfile;
 
 namespace Ui {
@@ -90,7 +91,6 @@ private:
     bool productClosed();
     void startUninstalling();
     void sendCancelEvent(int page, int inner);
-    void startDeliveryPhase();
     void afterUninstall();
     void toggleAnswerLine(QWidget *line, bool visible);
     QString finishText() const;
@@ -103,17 +103,12 @@ private:
     OutsidePicture::ShownSizes shownPictureSizes();
     void createUID();
     void sendFirstReport();
-    void sendSecondReport();
-    void postData(const QByteArray &data);
-    void retryPostReports();
 
     const RunContext m_run;
     Ui::UnInstallWindow *ui = nullptr;
     FileDeletionThread *deletionThread = nullptr;
     UninstallProfile *profile = nullptr;
     QMovie *loadingMovie = nullptr;
-    QTimer *quitTimer = nullptr;
-    QTimer *retryTimer = nullptr;
     QVector<QCheckBox *> causeOptions;
     QStringList textWeights;
     QStringList textColors;
@@ -126,18 +121,14 @@ private:
     QVector<QString> causeKeys;
     QString causeUsers;
     bool causeCheck = false;
-    QString tid;
-    QString userId;
-    bool firstReportPosted = false;
-    bool secondReportPosted = false;
-    bool firstReportInFlight = false;
-    bool secondReportInFlight = false;
-    QNetworkAccessManager *m_reportManager = nullptr;
-    QByteArray firstReportData;
-    QByteArray secondReportData;
     bool removalRefused = false;
     bool dragging = false;
     QString m_bannerPath;
     QString m_promotionPath;
     std::unique_ptr<PictureSnapshot> m_pictures;
+
+    // The reports and the running-product check live outside the window.
+    FeedbackReport::Answers surveyAnswers() const;
+    ReportDelivery *m_delivery = nullptr;
+    ProductCheck *m_productCheck = nullptr;
 };

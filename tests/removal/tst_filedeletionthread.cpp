@@ -1,5 +1,4 @@
 #include "TestEnvironment.h"
-#include "host/LmSettings.h"
 #include "platform/TreeRemover.h"
 #include "removal/FileDeletionThread.h"
 
@@ -41,11 +40,21 @@ QString treeOf(const QString &root)
     return entries.sort(), entries.join(' ');
 }
 
+// The run of an installation at root with its resources inside, and the install records' folder.
+RunContext installedAt(const QString &root, const QString &recorded)
+{
+    RunContext run;
+    run.installRoot = QDir(root);
+    run.recordedInstallPath = recorded;
+    run.resourceRoot = root + "/resources";
+    return run;
+}
+
 // A finished removal; onProgress runs on its thread at each progress value, while it waits.
 struct Run
 {
-    Run(const QString &root, const std::function<void()> &onProgress)
-        : worker(QDir(root))
+    Run(const QString &root, const std::function<void()> &onProgress, const QString &recorded = {})
+        : worker(installedAt(root, recorded))
     {
         QObject::connect(&worker, &FileDeletionThread::updateBar, onProgress);
         worker.start(), worker.wait();
@@ -67,11 +76,6 @@ private slots:
     {
         qputenv("HOME", QFile::encodeName(m_scratch.path() + "/home"));
         makeTree(m_scratch.path(), "home/a install/a other/ install-link>install", m_scratch.path());
-    }
-
-    void init()
-    {
-        QSettings(LmSettings::instance()->fileName(), QSettings::IniFormat).remove("Install/Path");
     }
 
     void removes_data()
@@ -161,13 +165,12 @@ private slots:
         QFETCH(QString, recorded);
         const QDir scratch(m_scratch.path());
         const QString record = recorded.isEmpty() ? recorded : scratch.filePath(recorded);
-        QSettings(LmSettings::instance()->fileName(), QSettings::IniFormat)
-            .setValue("Install/Path", record);
 
         QCOMPARE(FileDeletionThread::isRefusedRoot(QDir(scratch.filePath(root)), record), refused);
         if (!root.startsWith('/') && (refused || !QFileInfo::exists(scratch.filePath(root)))) {
             const QString before = treeOf(scratch.path());
-            const Run worker(scratch.filePath(root), [] {});
+            const Run worker(
+                scratch.filePath(root), [] {}, record);
             QVERIFY(worker.failures.size() == 1 && worker.progress.isEmpty());
             QCOMPARE(worker.failures.first().at(0).value<F>(), refused ? F::Refused : F::Missing);
             QCOMPARE(treeOf(scratch.path()), before);
