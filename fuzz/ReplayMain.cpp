@@ -13,11 +13,12 @@ int main(int argc, char **argv)
     int inputs = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto &entry : std::filesystem::recursive_directory_iterator(argv[i])) {
+            if (!entry.is_regular_file())
+                continue;
             std::ifstream file(entry.path(), std::ios::binary);
             const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-            if (entry.is_regular_file() && ++inputs > 0)
-                LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()),
-                                       bytes.size());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size());
+            ++inputs;
         }
     }
     return inputs > 0 ? 0 : 1;

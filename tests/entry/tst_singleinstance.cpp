@@ -44,9 +44,10 @@ private slots:
         QVERIFY(winner->waitForFinished());
         QCOMPARE(start(m_ini), "runnable=1");
         const quint64 window = TestEnvironment::nextLine(&m_probes.back()).mid(10).toULongLong();
+        QVERIFY(window != 0);
         QSharedMemory segment;
         segment.setNativeKey(m_env.root() + "/runtime/" + product + "_uninstall.segment");
-        QVERIFY(window && segment.attach(QSharedMemory::ReadOnly));
+        QVERIFY(segment.attach(QSharedMemory::ReadOnly));
         QCOMPARE(qFromLittleEndian<quint64>(segment.constData()), window);
         QCOMPARE(start(m_ini), "runnable=0");
         QCOMPARE(start(m_env.installDir() + "/other/product.ini", {"--late"}), "runnable=1");
@@ -56,17 +57,13 @@ private slots:
     // Places that another user can prepare stop no wizard, and two wizards still meet there.
     void preparedPlaces_data()
     {
-        QTest::addColumn<QString>("runtimeDir"); // empty: unset
-        QTest::addColumn<QString>("lockFolder"); // what /tmp/uninstall-locks-<uid> is beforehand
-        QTest::addColumn<bool>("keyFileTaken");  // Qt's key file in TMPDIR, a dangling link
-        QTest::newRow("runtime folder missing") << "gone/deeper"
-                                                << "missing" << false;
-        QTest::newRow("lock folder a link") << ""
-                                            << "link" << false;
-        QTest::newRow("lock folder open to others") << ""
-                                                    << "mode 0755" << false;
-        QTest::newRow("key file taken") << "runtime"
-                                        << "missing" << true;
+        // The lock folder is the shared /tmp/uninstall-locks-<uid>; the key file is Qt's, in TMPDIR.
+        QTest::addColumn<QString>("place");
+        for (const char *place : {"runtime folder missing",
+                                  "lock folder a link",
+                                  "lock folder open to others",
+                                  "key file taken"})
+            QTest::newRow(place) << QString(place);
     }
 
     void preparedPlaces()
@@ -74,34 +71,33 @@ private slots:
 #ifdef Q_OS_WIN
         QSKIP("the lock folders in the shared temporary folder are a POSIX matter");
 #else
-        QFETCH(QString, runtimeDir);
-        QFETCH(QString, lockFolder);
-        QFETCH(bool, keyFileTaken);
+        QFETCH(QString, place);
         const QString shared = QStringLiteral("/tmp/uninstall-locks-%1").arg(::getuid());
         QDir(shared).removeRecursively();
         QFile::remove(shared);
-        if (lockFolder == "link")
+        if (place == "runtime folder missing")
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_env.root() + "/gone/deeper"));
+        if (place.startsWith("lock folder"))
+            qputenv("XDG_RUNTIME_DIR", "");
+        if (place == "lock folder a link")
             QVERIFY(QFile::link(m_env.root(), shared));
-        if (lockFolder == "mode 0755")
-            QVERIFY(QDir().mkdir(shared)
-                    && QFile::setPermissions(shared, QFile::Permissions(0x7755)));
-        qputenv("XDG_RUNTIME_DIR",
-                runtimeDir.isEmpty() ? QByteArray()
-                                     : QFile::encodeName(m_env.root() + '/' + runtimeDir));
+        if (place == "lock folder open to others") {
+            QVERIFY(QDir().mkdir(shared));
+            QVERIFY(QFile::setPermissions(shared, QFile::Permissions(0x7755)));
+        }
         qputenv("TMPDIR", QFile::encodeName(m_env.root()));
-        const QString product = QStringLiteral("Demo Suite %1 %2")
-                                    .arg(QCoreApplication::applicationPid())
-                                    .arg(QTest::currentDataTag());
+        const QString product
+            = QStringLiteral("Demo Suite %1 %2").arg(QCoreApplication::applicationPid()).arg(place);
         m_env.writeProductIni({{"uninstallTest", "1"}}, {{"Name", product}});
-        if (keyFileTaken)
+        if (place == "key file taken")
             QVERIFY(QFile::link("/nonexistent", QSharedMemory(product + "_uninstall").nativeKey()));
         QCOMPARE(start(m_ini), "runnable=1");
         QCOMPARE(start(m_ini), "runnable=0");
         m_probes.clear();
         // A killed wizard leaves its segment behind; the last to detach removes it.
         QSharedMemory left;
-        left.setNativeKey((keyFileTaken ? m_env.root() + "/runtime" : shared) + '/' + product
-                          + "_uninstall.segment");
+        left.setNativeKey((place == "key file taken" ? m_env.root() + "/runtime" : shared) + '/'
+                          + product + "_uninstall.segment");
         left.attach();
 #endif
     }

@@ -52,23 +52,24 @@ private slots:
     }
 
     // Lines from several threads are never torn, nor lost around the rotation, also from writers
-    // that each open the file for themselves as processes do; each file is moved aside once at
-    // its limit, one older copy kept; no event after the stop.
+    // that each open the file for themselves as processes do; a file is moved aside when the next
+    // line would pass its limit, one older copy kept; no event after the stop.
     void rotatedWholeLinesAndSilentAfterStop()
     {
         m_env.clearLogAndUsage();
         const QString line = QStringLiteral("Größe \"q\", a=b; {x} ✓ ") + QString(1000, 'x');
+        const QByteArray record = line.toUtf8() + '\n';
         const QString shared = m_env.dataDir() + "/shared.log";
         const int callsPerThread = 300;
         std::vector<std::thread> threads(4);
         for (std::thread &thread : threads)
-            thread = std::thread([line, shared] {
-                RotatingFile own;
+            thread = std::thread([line, record, shared] {
+                RotatingFile own(10 * record.size()); // ten lines a file, so moved aside often
                 own.open(shared);
                 for (int call = 0; call < callsPerThread; ++call) {
                     Log("debug", 1, line);
                     LMGA::instance()->CEIP("uninstall", "action", LMGA::Event, line, call);
-                    own.append(line.toUtf8() + '\n');
+                    own.append(record);
                 }
             });
         for (std::thread &thread : threads)
@@ -77,7 +78,7 @@ private slots:
         LMGA::instance()->CEIP("uninstall", "action", LMGA::Event, "after the stop", 0);
         LMGA::instance()->startService(4, "uninstall");
         const int lines = int(threads.size()) * callsPerThread;
-        for (const QString &fileName : {m_env.logFile(), DataDirectory::usageFile(), shared}) {
+        for (const QString &fileName : {m_env.logFile(), DataDirectory::usageFile()}) {
             QByteArray text;
             for (const QString &copy : QStringList{fileName + ".1", fileName}) {
                 QFile file(copy);
@@ -87,6 +88,12 @@ private slots:
             }
             QCOMPARE(text.count('\n'), lines);
             QCOMPARE(text.count(QByteArray(1000, 'x')), lines);
+        }
+        // The lines come in tens, so the last file moved aside and the current one are both full.
+        for (const QString &copy : QStringList{shared + ".1", shared}) {
+            QFile file(copy);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), record.repeated(10));
         }
         QCOMPARE(m_env.logTexts().last(), line);
         QCOMPARE(m_env.usageLabels().last(), line);

@@ -17,17 +17,19 @@ namespace {
 
 const QString source = TestEnvironment::sourceDir();
 
-QString readAll(const QString &path)
+QByteArray contents(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList offeredLanguages()
 {
     QStringList codes;
     const QRegularExpression item("<item><property name=\"text\"><string notr=\"true\">(\\w+)<");
-    for (auto it = item.globalMatch(readAll(source + "/src/wizard/Uninstall.ui")); it.hasNext();)
+    for (auto it = item.globalMatch(
+             QString::fromUtf8(contents(source + "/src/wizard/Uninstall.ui")));
+         it.hasNext();)
         codes << it.next().captured(1);
     return codes;
 }
@@ -80,9 +82,8 @@ QString leftToRight(QLabel *label)
 QString overBannerText(const QAbstractButton *buy, const QWidget *banner)
 {
     const int pictureWidth = 857;
-    const QJsonObject area = QJsonDocument::fromJson(
-                                 readAll(source + "/kit/tools/banner_text_area.json").toUtf8())
-                                 .object();
+    const QJsonObject area
+        = QJsonDocument::fromJson(contents(source + "/kit/tools/banner_text_area.json")).object();
     int start = area.value("start").toInt(), end = area.value("end").toInt();
     if (buy->isRightToLeft())
         std::tie(start, end) = std::make_pair(pictureWidth - end, pictureWidth - start);
@@ -102,6 +103,12 @@ class KitTest : public QObject
     TestEnvironment m_environment;
     QTemporaryDir m_merged; // each catalogue with the sources' texts merged in
 
+    bool installBuiltCatalogues()
+    {
+        const QString catalogues = m_environment.resourceRoot() + "/translations";
+        return QProcess::execute("cp", {"-R", KIT_CATALOGUE_DIR "/.", catalogues}) == 0;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -115,8 +122,7 @@ private slots:
         QVERIFY(Framework::init(0, 0, nullptr));
         m_environment.writeProductIni({{"uninstallTest", "1"}});
         m_environment.installKitResources();
-        const QString catalogues = m_environment.resourceRoot() + "/translations";
-        QCOMPARE(QProcess::execute("cp", {"-R", KIT_CATALOGUE_DIR "/.", catalogues}), 0);
+        QVERIFY(installBuiltCatalogues());
         LmResourceMgr::instance()->setCurrentSkin("default");
     }
 
@@ -130,7 +136,8 @@ private slots:
     void everyLanguage()
     {
         QFETCH(QString, language);
-        const QString catalogue = readAll(m_merged.path() + "/uninstall_" + language + ".ts");
+        const QString catalogue = QString::fromUtf8(
+            contents(m_merged.path() + "/uninstall_" + language + ".ts"));
         const int gap = std::max(catalogue.indexOf("type=\"unfinished\""),
                                  catalogue.indexOf("<translation></"));
         QVERIFY2(language == "en" || gap < 0,
@@ -150,7 +157,8 @@ private slots:
         driver.open();
         const auto release = qScopeGuard([] { LmSingleInstance::release(); });
         QFile updater(DataDirectory::updaterFile()); // the upgrade offer is made with one only
-        QVERIFY(QDir().mkpath(QFileInfo(updater).path()) && updater.open(QIODevice::WriteOnly));
+        QVERIFY(QDir().mkpath(QFileInfo(updater).path()));
+        QVERIFY(updater.open(QIODevice::WriteOnly));
         CheckCloseDlg dialog(driver.window.get());
         QStringList cut;
         for (int page = 0; page < 6; ++page) {
@@ -188,42 +196,33 @@ private slots:
     // otherwise the texts, and so the documents and pictures, are English.
     void onlyBuiltCatalogues_data()
     {
-        QTest::addColumn<bool>("flipBytes");
+        QTest::addColumn<bool>("flipByte");
         QTest::addColumn<bool>("listed");
         QTest::addColumn<QString>("learnMore");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("as built") << false << true << "Mehr erfahren"
-                                  << "de";
-        QTest::newRow("bytes flipped") << true << true << "Learn More"
-                                       << "en";
-        QTest::newRow("not in the manifest") << false << false << "Learn More"
-                                             << "en";
+        QTest::newRow("as built") << false << true << QString("Mehr erfahren") << QString("de");
+        QTest::newRow("a byte flipped") << true << true << QString("Learn More") << QString("en");
+        QTest::newRow("not in the manifest")
+            << false << false << QString("Learn More") << QString("en");
     }
 
     void onlyBuiltCatalogues()
     {
-        QFETCH(bool, flipBytes);
+        QFETCH(bool, flipByte);
         QFETCH(bool, listed);
         QFETCH(QString, learnMore);
         QFETCH(QString, shown);
+        const auto restore = qScopeGuard([this] { installBuiltCatalogues(); });
         const QString folder = m_environment.resourceRoot() + "/translations/";
-        QFile catalogue(folder + "uninstall_de.qm"), manifest(folder + "catalogues.sha256");
-        QVERIFY(catalogue.open(QIODevice::ReadWrite) && manifest.open(QIODevice::ReadWrite));
-        const QByteArray built = catalogue.readAll(), sums = manifest.readAll();
-        QByteArray damaged = built, listing = sums;
-        for (int at = built.size() / 2; flipBytes && at < built.size() / 2 + 8; ++at)
-            damaged[at] = char(~built[at]);
+        QByteArray catalogue = contents(folder + "uninstall_de.qm");
+        QByteArray manifest = contents(folder + "catalogues.sha256");
+        const int middle = catalogue.size() / 2;
+        if (flipByte)
+            catalogue[middle] = char(~catalogue[middle]);
         if (!listed)
-            listing.replace("uninstall_de.qm", "uninstall_xx.qm");
-        const auto rewrite = [](QFile &file, const QByteArray &bytes) {
-            return file.resize(0) && file.seek(0) && file.write(bytes) == bytes.size()
-                   && file.flush();
-        };
-        const auto restore = qScopeGuard([&] {
-            rewrite(catalogue, built);
-            rewrite(manifest, sums);
-        });
-        QVERIFY(rewrite(catalogue, damaged) && rewrite(manifest, listing));
+            manifest.replace("uninstall_de.qm", "uninstall_xx.qm");
+        m_environment.writeFile("resources/translations/uninstall_de.qm", catalogue);
+        m_environment.writeFile("resources/translations/catalogues.sha256", manifest);
         LmResourceMgr::instance()->setCurrentLanguage("de");
         QCOMPARE(QCoreApplication::translate("QObject", "Learn More"), learnMore);
         QCOMPARE(LmResourceMgr::instance()->shownLanguage(), shown);

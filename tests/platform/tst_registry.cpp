@@ -4,7 +4,6 @@
 
 #include <QtTest>
 
-using platform::RegistryType;
 using platform::UserRegistry;
 
 class TestRegistry : public QObject
@@ -21,7 +20,7 @@ class TestRegistry : public QObject
             return QByteArray();
         QByteArray buffer(int(size), '\0');
         const platform::RegistryQuery query = key->query(name.toStdString(), buffer.data(), size);
-        if (!query.ok || query.type != RegistryType::String)
+        if (!query.ok || query.type != platform::RegistryType::String)
             return QByteArray();
         return buffer.left(int(query.length));
     }
