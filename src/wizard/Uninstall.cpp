@@ -12,27 +12,25 @@
 #include "host/LmSingleInstance.h"
 #include "host/Utility.h"
 #include "removal/FileDeletionThread.h"
-#include "widgets/RecFrame.h"
 #include "wizard/FeedbackReport.h"
-#include "wizard/PictureSnapshot.h"
+#include "wizard/OfferPictures.h"
+#include "wizard/PageFlow.h"
+#include "wizard/ProgressPage.h"
+#include "wizard/ReasonSurvey.h"
 #include "wizard/UserIdentifier.h"
+#include "wizard/WindowTexts.h"
 
 #include <QBuffer>
-#include <QButtonGroup>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
-#include <QPixmapCache>
 #include <QProcess>
-#include <QRegularExpression>
-#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 
@@ -45,41 +43,11 @@ void sendEvent(const QString &action, const QString &label)
     LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
 }
 
-// The documents write the figure with comma groups; the language writes it its own way. Any
-// other text is shown as it stands.
-QString localisedFigure(const QString &figure, const QLocale &locale)
-{
-    static const QRegularExpression grouped(QStringLiteral("^\\d{1,3}(,\\d{3})*$"));
-    if (!grouped.match(figure).hasMatch())
-        return figure;
-    bool ok = false;
-    const qulonglong number = QString(figure).remove(QLatin1Char(',')).toULongLong(&ok);
-    return ok ? locale.toString(number) : figure;
-}
-
 bool anyReasonShown(const QVector<QCheckBox *> &boxes)
 {
     return std::any_of(boxes.cbegin(), boxes.cend(), [](const QCheckBox *box) {
         return !box->isHidden();
     });
-}
-
-// Qt lays out a rich text's paragraphs left to right and at the left edge of a wrapping label,
-// whatever the label's direction.
-void setRichText(QLabel *label, QString html)
-{
-    if (label->layoutDirection() == Qt::RightToLeft) {
-        html.replace(QLatin1String("<body>"), QLatin1String("<body dir='rtl'>"));
-        label->setAlignment(QStyle::visualAlignment(Qt::RightToLeft, label->alignment()));
-    }
-    label->setText(html);
-}
-
-// A plain text takes its direction from its first letter: a product name in Latin letters
-// would turn a right-to-left title around.
-QString inWindowDirection(const QWidget *widget, const QString &text)
-{
-    return widget->layoutDirection() == Qt::RightToLeft ? QChar(0x200F) + text : text;
 }
 
 } // namespace
@@ -130,6 +98,7 @@ void Uninstall::initData()
     deletionThread = new FileDeletionThread(m_run.installRoot);
 
     ui->purchaseImg->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_offerPictures = std::make_unique<OfferPictures>(this, *ui);
 
     // The animation plays from a copy in memory: Windows deletes no file that is open, and the
     // removal reaches the skin while the movie still holds it.
@@ -149,64 +118,29 @@ void Uninstall::initData()
     profile = new UninstallProfile(nullptr, shownPictureSizes());
 }
 
-// The skin sizes the offer pictures' widgets, within the window.
 OutsidePicture::ShownSizes Uninstall::shownPictureSizes()
 {
-    ui->discountBg->ensurePolished();
-    ui->purchaseImg->ensurePolished();
-    OutsidePicture::ShownSizes shown;
-    shown.banner = ui->discountBg->maximumSize().boundedTo(size());
-    shown.promotion = ui->purchaseImg->maximumSize().boundedTo(size());
-    shown.icon = RecFrame::shownIconSize();
-    return shown;
+    return m_offerPictures->shownSizes();
 }
 
 void Uninstall::initUI()
 {
-    ui->titleLab->setText(inWindowDirection(this,
-                                            QCoreApplication::translate("QObject", "Uninstall %1")
-                                                .arg(m_run.productName)));
+    ui->titleLab->setText(
+        WindowTexts::inWindowDirection(this,
+                                       QCoreApplication::translate("QObject", "Uninstall %1")
+                                           .arg(m_run.productName)));
     if (textWeights.size() >= 2 && textColors.size() >= 2) {
         Log("debug", 1, QStringLiteral("initUI labInit!"));
         ui->updateTipLab->setText(ui->updateTipLab->text().arg(lineHeight));
-        setRichText(
-            ui->purchaseLab,
-            QCoreApplication::translate(
-                "QObject",
-                "<html><head/><body><p style='line-height: %1'>We're sorry that you are leaving "
-                "us. Here we offer you a <span style='font-weight: %2; color:%3;'>Special "
-                "Discount</span>, you can try our program's full function at a low "
-                "price.</p></body></html>")
-                .arg(lineHeight)
-                .arg(textWeights.at(0))
-                .arg(textColors.at(0)));
+        WindowTexts::setRichText(ui->purchaseLab,
+                                 WindowTexts::discountOffer(lineHeight,
+                                                            textWeights.at(0),
+                                                            textColors.at(0)));
     }
-    setRichText(ui->updateTipLab, ui->updateTipLab->text());
-    setRichText(
-        ui->thinkLab,
-        QCoreApplication::translate(
-            "QObject",
-            "<html><head/><body><p>Thank you for your use and feedback. We will continue to "
-            "optimize the program. Look forward to having you choose our products "
-            "again!</p></body></html>"));
-
-    ui->optionLineEdit_1->hide();
-    ui->optionLineEdit_2->hide();
-    ui->frameEmail->hide();
-    ui->emailTitle->hide();
-    ui->btnComplete->setVisible(m_run.testMode);
-    ui->progressBar->setValue(0);
-    ui->progressBar->setMaximum(100);
-    const QLocale locale(m_run.language);
-    ui->progressBar->setLocale(locale);
-    ui->progressBar->setFormat(QStringLiteral("%p") + locale.percent());
-    ui->progressBar->setTextVisible(true);
-    ui->processPage->setCurrentIndex(0);
-    ui->causePage_2->setCurrentIndex(0);
+    WindowTexts::setRichText(ui->updateTipLab, ui->updateTipLab->text());
+    WindowTexts::setRichText(ui->thinkLab, WindowTexts::thanks());
+    m_progress = std::make_unique<ProgressPage>(*ui, QLocale(m_run.language), m_run.testMode);
     causePlaceholder = ui->causeEdit->placeholderText();
-    ui->optionFrame->setEnabled(false);
-    ui->btnContinue_2->setEnabled(false);
-    ui->causeEdit->setEnabled(false);
     ui->changeLangFrame->setVisible(m_run.testMode);
 }
 
@@ -234,21 +168,8 @@ void Uninstall::initConnections()
             &FileDeletionThread::cannotStart,
             this,
             [this](FileDeletionThread::StartFailure reason) {
-                const bool missing = reason == FileDeletionThread::StartFailure::Missing;
-                Log("error",
-                    1,
-                    QStringLiteral("Uninstall cannot remove the installation: ")
-                        + (missing ? QStringLiteral("missing") : QStringLiteral("refused")));
                 removalRefused = true;
-                const QString folder = QDir::toNativeSeparators(m_run.installRoot.absolutePath());
-                ui->thinkLab->setText(
-                    (missing ? tr("The installation folder %1 does not exist. Nothing was removed.")
-                             : tr("The folder %1 is not an installation that may be removed. "
-                                  "Nothing was removed."))
-                        .arg(folder.toHtmlEscaped()));
-                ui->frameBar->hide();
-                ui->processBarTitle->hide();
-                ui->btnClose->show();
+                m_progress->showRefusal(reason, m_run.installRoot);
             });
     connect(ui->btnCancel_1, &QPushButton::clicked, this, [this] {
         if (!dragging)
@@ -262,22 +183,25 @@ void Uninstall::initConnections()
     };
     connect(ui->btnCancel_2, &QPushButton::clicked, this, cancelWizard);
     connect(ui->btnCancel_3, &QPushButton::clicked, this, cancelWizard);
+    initSurveyAndFlow();
+}
 
-    // Keyboard users start on each page at its way forward, or at its first reason.
-    connect(ui->processPage, &QStackedWidget::currentChanged, this, &Uninstall::focusPage);
-    connect(ui->causePage_2, &QStackedWidget::currentChanged, this, &Uninstall::focusPage);
-
+void Uninstall::initSurveyAndFlow()
+{
     causeOptions
         = {ui->option_1, ui->option_2, ui->option_3, ui->option_4, ui->option_5, ui->option_6};
     for (QCheckBox *option : qAsConst(causeOptions)) {
         option->hide();
         connect(option, &QCheckBox::clicked, this, &Uninstall::onBtnContinueEnableSlot);
     }
-}
-
-QString Uninstall::textColor() const
-{
-    return QString();
+    m_survey = std::make_unique<ReasonSurvey>(*ui, causeOptions, QLocale(m_run.language));
+    m_flow = std::make_unique<PageFlow>(this, *ui, *m_survey);
+    connect(m_flow.get(), &PageFlow::closeRequested, this, &Uninstall::close);
+    connect(m_flow.get(), &PageFlow::doneRequested, this, [this] {
+        completeSlot();
+        if (m_run.testMode)
+            close();
+    });
 }
 
 void Uninstall::setTextColor(const QString &value)
@@ -288,22 +212,12 @@ void Uninstall::setTextColor(const QString &value)
     textColors = value.split(QLatin1Char('*'));
 }
 
-QString Uninstall::loadingLab() const
-{
-    return QString();
-}
-
 void Uninstall::setLoadingLab(const QString &value)
 {
     if (value.isEmpty())
         return;
     Log("debug", 1, QStringLiteral("Uninstall bind LodingGif: ") + value);
     loadingGif = value;
-}
-
-QString Uninstall::textWeight() const
-{
-    return QString();
 }
 
 void Uninstall::setTextWeight(const QString &value)
@@ -314,22 +228,12 @@ void Uninstall::setTextWeight(const QString &value)
     textWeights = value.split(QLatin1Char('*'));
 }
 
-QString Uninstall::lineHeightProperty() const
-{
-    return QString();
-}
-
 void Uninstall::setLineHeight(const QString &value)
 {
     if (value.isEmpty())
         return;
     Log("debug", 1, QStringLiteral("bind lineHeight:") + value);
     lineHeight = value;
-}
-
-int Uninstall::editTextHeightProperty() const
-{
-    return editTextHeight;
 }
 
 void Uninstall::setEditTextHeight(int value)
@@ -342,48 +246,48 @@ void Uninstall::changePage()
     if (dragging)
         return;
     Log("debug", 1, QStringLiteral("Uninstall changePage run!"));
-    const int count = ui->processPage->count();
-    const int next = ui->processPage->currentIndex() + 1;
-    const int inner = ui->causePage_2->currentIndex();
-    if (next == 2) {
+    switch (m_flow->step()) {
+    case PageFlow::Step::Loading:
+        m_flow->show(PageFlow::Step::DiscountOffer);
+        break;
+    case PageFlow::Step::DiscountOffer:
         sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("d_click_uninstall"));
-    } else if (next == 3) {
-        if (inner == 0) {
-            sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
-            ui->discountBg->show();
-            // The upgrade offer is made only with a program that proved itself.
-            if (QFileInfo(m_run.updaterFile).isFile()) {
-                ui->btnUpdate->show();
-                ui->causePage_2->setCurrentIndex(1);
-                return;
-            }
+        m_flow->show(PageFlow::Step::ReasonSurvey);
+        break;
+    case PageFlow::Step::ReasonSurvey:
+        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
+        ui->discountBg->show();
+        // The upgrade offer is made only with a program that proved itself.
+        if (QFileInfo(m_run.updaterFile).isFile()) {
+            ui->btnUpdate->show();
+            m_flow->show(PageFlow::Step::UpgradeOffer);
+            break;
         }
-        if (!productClosed())
-            return;
+        [[fallthrough]];
+    case PageFlow::Step::UpgradeOffer:
+        if (productClosed())
+            showRemoval();
+        break;
+    case PageFlow::Step::Removal:
+        break;
     }
-    if (next > count)
-        return;
-    if (next == 3)
-        startUninstalling();
-    ui->processPage->setCurrentIndex(next);
-    if (next == 3)
-        QMetaObject::invokeMethod(
-            this, [this] { reserveFinishTextHeight(); }, Qt::QueuedConnection);
 }
 
-// The finish text takes this text's place: the label keeps room for the taller of the two from
-// the start, so the carousel below does not move when the removal ends. Queued, so that the page
-// is laid out and the label has its width.
-void Uninstall::reserveFinishTextHeight()
+void Uninstall::showRemoval()
 {
-    QLabel *label = ui->thinkLab;
-    const QString shown = label->text();
-    const int width = label->width();
-    const int shownHeight = label->heightForWidth(width);
-    label->setText(finishText());
-    const int finishHeight = label->heightForWidth(width);
-    label->setText(shown);
-    label->setMinimumHeight(std::max(shownHeight, finishHeight));
+    startUninstalling();
+    m_flow->show(PageFlow::Step::Removal);
+    // Queued, so that the page is laid out and the finish text's label has its width.
+    QMetaObject::invokeMethod(
+        this,
+        [this] { m_progress->reserveFinishTextHeight(headlineWeight()); },
+        Qt::QueuedConnection);
+}
+
+// A skin with fewer than three weights still gets a bold headline.
+QString Uninstall::headlineWeight() const
+{
+    return textWeights.value(2, QStringLiteral("700"));
 }
 
 // The confirmation: "u_click_uninstall" is its event whether or not the upgrade offer was shown.
@@ -454,12 +358,9 @@ void Uninstall::close()
 
 void Uninstall::sendCancelEvent(int page, int inner)
 {
-    if (page == 1)
-        sendEvent(QStringLiteral("uninstall_cancel"), QStringLiteral("d_click_cancel"));
-    else if (page == 2 && inner == 0)
-        sendEvent(QStringLiteral("uninstall_cancel"), QStringLiteral("r_click_cancel"));
-    else if (page == 2 && inner == 1)
-        sendEvent(QStringLiteral("uninstall_cancel"), QStringLiteral("u_click_cancel"));
+    const QString label = PageFlow::eventLabels(PageFlow::stepAt(page, inner)).cancel;
+    if (!label.isEmpty())
+        sendEvent(QStringLiteral("uninstall_cancel"), label);
 }
 
 void Uninstall::startDeliveryPhase()
@@ -505,7 +406,7 @@ void Uninstall::retryPostReports()
 
 void Uninstall::updateBar(int value)
 {
-    ui->progressBar->setValue(value);
+    m_progress->setValue(value);
 }
 
 void Uninstall::completeSlot()
@@ -517,42 +418,11 @@ void Uninstall::completeSlot()
         close();
 }
 
-QString Uninstall::finishText() const
-{
-    return QCoreApplication::translate(
-               "QObject",
-               "<html><head/><body><p><span style='font-weight:%1;'>Uninstalled "
-               "Successfully!</span></p><p>Thanks for your use and feedback. We will continue to "
-               "optimize the program. Look forward to having you choose our products "
-               "again!</p></body></html>")
-        .arg(textWeights.value(2, QStringLiteral("700")));
-}
-
 void Uninstall::showFinally()
 {
     Log("debug", 1, QStringLiteral("completeSlot run!"));
-    ui->btnComplete->show();
-    ui->frameEmail->show();
-    ui->emailTitle->show();
-    ui->btnClose->show();
-    ui->frameBar->hide();
-    ui->processBarTitle->hide();
-    focusPage();
-    // A skin with fewer than three weights still gets a bold headline.
-    const QString weight = textWeights.value(2, QStringLiteral("700"));
-    const int leftBehind = deletionThread->leftBehindCount();
-    if (leftBehind > 0) {
-        setRichText(ui->thinkLab,
-                    tr("<html><head/><body><p><span style='font-weight:%1;'>%n item(s) "
-                       "of the installation could not be removed.</span></p><p>You may "
-                       "delete what is left of the installation folder "
-                       "yourself.</p></body></html>",
-                       nullptr,
-                       leftBehind)
-                        .arg(weight));
-        return;
-    }
-    setRichText(ui->thinkLab, finishText());
+    m_progress->showFinish(deletionThread->leftBehindCount(), headlineWeight());
+    m_flow->focusPage();
 }
 
 void Uninstall::onPurchaseDlgSlot()
@@ -561,28 +431,14 @@ void Uninstall::onPurchaseDlgSlot()
         return;
     const QString address = m_run.purchaseUrl;
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
-    const int page = ui->processPage->currentIndex();
-    if (page == 1) {
-        sendEvent(QStringLiteral("uninstall_purchase"), QStringLiteral("d_click_purchase"));
-    } else if (page == 2) {
-        sendEvent(QStringLiteral("uninstall_purchase"),
-                  ui->causePage_2->currentIndex() == 0 ? QStringLiteral("r_click_purchase")
-                                                       : QStringLiteral("u_click_purchase"));
-    }
+    const QString label = PageFlow::eventLabels(m_flow->step()).purchase;
+    if (!label.isEmpty())
+        sendEvent(QStringLiteral("uninstall_purchase"), label);
 }
 
 void Uninstall::onBtnContinueEnableSlot()
 {
-    updateContinueRule();
-}
-
-// A survey without any reason to choose must not hold the user on its page.
-void Uninstall::updateContinueRule()
-{
-    const bool anyChecked = std::any_of(causeOptions.cbegin(),
-                                        causeOptions.cend(),
-                                        [](const QCheckBox *box) { return box->isChecked(); });
-    ui->btnContinue_2->setEnabled(anyChecked || !anyReasonShown(causeOptions));
+    m_survey->updateContinueRule();
 }
 
 void Uninstall::updateApp()
@@ -604,35 +460,12 @@ void Uninstall::uninstallSkin(QString bannerName, QString promotionName)
         1,
         QStringLiteral("Uninstall bind purchase img :") + bannerName
             + QStringLiteral(" || and promotion img:") + promotionName);
-    m_bannerPath = bannerName;
-    m_promotionPath = promotionName;
-    applyOfferImages(bannerName, promotionName);
+    m_offerPictures->show({bannerName, promotionName});
 }
 
-void Uninstall::applyOfferImages(const QString &bannerName, const QString &promotionName)
-{
-    ui->discountBg->setStyleSheet(
-        QStringLiteral("Uninstall #discountBg{border-image: url(%1) 0;}").arg(bannerName));
-    ui->purchaseImg->setStyleSheet(
-        QStringLiteral("Uninstall #purchaseImg{border-image: url(%1) 0;}").arg(promotionName));
-}
-
-// Style sheets load their pictures when a widget is first drawn in a state (a hover, a page
-// shown later), so everything they can name is copied into memory before the removal starts.
-// The tiles of the carousel already hold their pictures.
 void Uninstall::keepPicturesInMemory()
 {
-    m_pictures = std::make_unique<PictureSnapshot>(QStringList{m_bannerPath, m_promotionPath});
-    if (!m_pictures->isTaken()) {
-        Log("error", 1, QStringLiteral("Uninstall pictures not kept in memory"));
-        return;
-    }
-    // The pictures decoded from disk are of no further use: let them go before the copies
-    // from memory are decoded, so that both are never held at once.
-    ui->discountBg->setStyleSheet(QString());
-    ui->purchaseImg->setStyleSheet(QString());
-    QPixmapCache::clear();
-    applyOfferImages(m_pictures->inMemory(m_bannerPath), m_pictures->inMemory(m_promotionPath));
+    m_offerPictures->keepInMemory();
 }
 
 void Uninstall::recApp(QVector<RecApp> apps)
@@ -657,57 +490,14 @@ void Uninstall::uninstallCause()
 {
     Log("debug", 1, QStringLiteral("bind uninstall cause!"));
     Log("debug", 1, QStringLiteral("uninstall cause size: %1").arg(causeMap.size()));
-    auto *group = new QButtonGroup(this);
-    for (int i = 0; i < causeOptions.size() && i < causeKeys.size(); ++i) {
-        QCheckBox *box = causeOptions.at(i);
-        const QString &key = causeKeys.at(i);
-        box->show();
-        if (causeCheck)
-            group->addButton(box);
-        box->setObjectName(key);
-        box->setText(causeMap.value(key));
-        QWidget *answerLine = nullptr;
-        if (key == QLatin1String("q4"))
-            answerLine = ui->optionLineEdit_1;
-        else if (key == QLatin1String("q15"))
-            answerLine = ui->optionLineEdit_2;
-        if (!answerLine)
-            continue;
-        connect(box, &QCheckBox::clicked, this, [this, answerLine](bool checked) {
-            toggleAnswerLine(answerLine, checked);
-        });
-        connect(box, &QCheckBox::stateChanged, this, [this, answerLine](int state) {
-            toggleAnswerLine(answerLine, state != 0);
-        });
-    }
-    group->setExclusive(causeCheck);
-    setRichText(ui->hintLab,
-                QCoreApplication::translate(
-                    "QObject",
-                    "<html><head/><body><p>We have provided data transfer services to over <span "
-                    "style='font-weight:%1; color:%2;'>%3</span> users</p></body></html>")
-                    .arg(textWeights.value(1))
-                    .arg(textColors.value(1))
-                    .arg(localisedFigure(causeUsers, QLocale(m_run.language)).toHtmlEscaped()));
-    ui->causeEdit->setEnabled(true);
-    ui->optionFrame->setEnabled(true);
-    updateContinueRule();
-}
-
-void Uninstall::toggleAnswerLine(QWidget *line, bool visible)
-{
-    line->setVisible(visible);
-    if (!visible)
-        return;
-    line->setMaximumHeight(editTextHeight);
-    line->setFixedHeight(editTextHeight);
-    line->setMinimumHeight(editTextHeight);
+    m_survey->fill(causeCheck, causeKeys, causeMap, editTextHeight);
+    m_survey->showUsers(causeUsers, textWeights.value(1), textColors.value(1));
 }
 
 void Uninstall::loadFinishedSlot()
 {
     Log("debug", 1, QStringLiteral("loading end!"));
-    ui->processPage->setCurrentIndex(1);
+    m_flow->show(PageFlow::Step::DiscountOffer);
     ui->loadingLab->hide();
 }
 
@@ -720,121 +510,20 @@ void Uninstall::on_changeLanguage(int)
 
 void Uninstall::loadDownLoadRes()
 {
-    // Once the removal is under way the installed pictures may be gone: what shows stays.
-    if (m_pictures)
+    if (m_offerPictures->keptInMemory())
         return;
-    const QString &downloadDir = m_run.cacheDirectory;
-    const QString &language = m_run.language;
-    QString bannerPath = downloadDir + QStringLiteral("banner_pic_%1.png").arg(language);
-    QString promotionPath = downloadDir + QStringLiteral("promotion_pic_%1.png").arg(language);
-    const QString defaultDir = m_run.resourceRoot + QStringLiteral("/uninstallConfig/");
-    if (!QFile::exists(bannerPath)) {
-        Log("debug", 1, QStringLiteral("Uninstall downLoad banner_pic not exists!"));
-        bannerPath = defaultDir + QStringLiteral("banner_pic/") + language + QStringLiteral(".png");
-    }
-    if (!QFile::exists(promotionPath)) {
-        Log("debug", 1, QStringLiteral("Uninstall downLoad promotion__pic not exists!"));
-        promotionPath = defaultDir + QStringLiteral("promotion_pic/") + language
-                        + QStringLiteral(".png");
-    }
+    const OfferPictures::Files pictures = OfferPictures::chosen(m_run);
     Log("debug", 1, QStringLiteral("Uninstall load downLoad res"));
-    uninstallSkin(bannerPath, promotionPath);
-    ui->recWidget->setRecAppInfos(recApps);
-    // New tiles would come last in the Tab order, after "Done": they go between the arrows.
-    QWidget *before = ui->recWidget->findChild<QWidget *>(QStringLiteral("btnPre"));
-    for (QWidget *tileButton :
-         ui->recWidget->findChildren<QWidget *>(QStringLiteral("btnRecUrl"))) {
-        QWidget::setTabOrder(before, tileButton);
-        before = tileButton;
-    }
-    QWidget::setTabOrder(before, ui->recWidget->findChild<QWidget *>(QStringLiteral("btnNext")));
-    updateContinueRule();
+    uninstallSkin(pictures.banner, pictures.promotion);
+    m_progress->showApps(recApps);
+    m_survey->updateContinueRule();
     Log("debug", 1, QStringLiteral("loading end!"));
     // A later arrival refreshes the pictures and the carousel without taking the user back.
-    if (ui->processPage->currentIndex() == 0)
-        ui->processPage->setCurrentIndex(1);
+    if (m_flow->step() == PageFlow::Step::Loading)
+        m_flow->show(PageFlow::Step::DiscountOffer);
     ui->loadingLab->hide();
     // Its file goes with the installation; a hidden animation must not read it any more.
     loadingMovie->stop();
-}
-
-// The button that Return (forward) or Escape and the window manager's close act through on the
-// page shown; none while files are being removed, when the page shows none. The finish page has
-// a single way out, "Done".
-QAbstractButton *Uninstall::pageButton(bool forward) const
-{
-    QAbstractButton *button = nullptr;
-    switch (ui->processPage->currentIndex()) {
-    case 0:
-        button = forward ? nullptr : ui->btnClose;
-        break;
-    case 1:
-        button = forward ? ui->btnContinue_1 : ui->btnCancel_1;
-        break;
-    case 2:
-        if (ui->causePage_2->currentIndex() == 0)
-            button = forward ? ui->btnContinue_2 : ui->btnCancel_2;
-        else
-            button = forward ? ui->btnContinue_3 : ui->btnCancel_3;
-        break;
-    case 3:
-        button = ui->btnComplete;
-        break;
-    }
-    return button && button->isVisible() && button->isEnabled() ? button : nullptr;
-}
-
-void Uninstall::focusPage()
-{
-    QWidget *target = pageButton(true);
-    if (!target && ui->processPage->currentIndex() == 2 && ui->causePage_2->currentIndex() == 0) {
-        const auto shown = std::find_if(causeOptions.cbegin(),
-                                        causeOptions.cend(),
-                                        [](QCheckBox *box) { return !box->isHidden(); });
-        target = shown != causeOptions.cend() ? *shown : nullptr;
-    }
-    if (target)
-        target->setFocus(Qt::OtherFocusReason);
-}
-
-void Uninstall::closeEvent(QCloseEvent *event)
-{
-    // Leaving is always the window's own decision, whoever asks: accepting would end the event
-    // loop with the last window, while files are removed or before the reports are delivered.
-    event->ignore();
-    if (isHidden() || dragging)
-        return;
-    const int page = ui->processPage->currentIndex();
-    if (page == 0) {
-        close();
-    } else if (page != 3) {
-        if (QAbstractButton *cancel = pageButton(false))
-            cancel->click();
-    } else if (pageButton(true)) {
-        completeSlot();
-        if (m_run.testMode)
-            close();
-    } else if (ui->btnClose->isVisible()) {
-        close();
-    }
-}
-
-void Uninstall::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    const bool forward = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!forward && key != Qt::Key_Escape) {
-        LmMainWindowBase::keyPressEvent(event);
-        return;
-    }
-    // A button the user moved to answers Return for itself (Return on Cancel must not go on).
-    QWidget *focus = focusWidget();
-    if (forward && (qobject_cast<QPushButton *>(focus) || qobject_cast<QToolButton *>(focus))) {
-        static_cast<QAbstractButton *>(focus)->click();
-        return;
-    }
-    if (QAbstractButton *button = pageButton(forward))
-        button->click();
 }
 
 void Uninstall::mousePressEvent(QMouseEvent *event)

@@ -13,12 +13,14 @@
 #include <memory>
 
 class FileDeletionThread;
-class PictureSnapshot;
-class QAbstractButton;
+class OfferPictures;
+class PageFlow;
+class ProgressPage;
 class QCheckBox;
 class QMovie;
 class QNetworkAccessManager;
 class QTimer;
+class ReasonSurvey;
 class UninstallProfile;
 
 namespace Ui {
@@ -45,15 +47,16 @@ public:
     explicit Uninstall(QWidget *parent = nullptr);
     ~Uninstall() override;
 
-    QString textColor() const;
+    // The skin writes these values; only the answer lines' height reads back.
+    QString textColor() const { return QString(); }
     void setTextColor(const QString &value);
-    QString loadingLab() const;
+    QString loadingLab() const { return QString(); }
     void setLoadingLab(const QString &value);
-    QString textWeight() const;
+    QString textWeight() const { return QString(); }
     void setTextWeight(const QString &value);
-    QString lineHeightProperty() const;
+    QString lineHeightProperty() const { return QString(); }
     void setLineHeight(const QString &value);
-    int editTextHeightProperty() const;
+    int editTextHeightProperty() const { return editTextHeight; }
     void setEditTextHeight(int value);
 
 protected slots:
@@ -80,8 +83,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void initData();
@@ -92,13 +93,6 @@ private:
     void sendCancelEvent(int page, int inner);
     void startDeliveryPhase();
     void afterUninstall();
-    void toggleAnswerLine(QWidget *line, bool visible);
-    QString finishText() const;
-    void reserveFinishTextHeight();
-    QAbstractButton *pageButton(bool forward) const;
-    void focusPage();
-    void updateContinueRule();
-    void applyOfferImages(const QString &bannerName, const QString &promotionName);
     void keepPicturesInMemory();
     OutsidePicture::ShownSizes shownPictureSizes();
     void createUID();
@@ -137,7 +131,13 @@ private:
     QByteArray secondReportData;
     bool removalRefused = false;
     bool dragging = false;
-    QString m_bannerPath;
-    QString m_promotionPath;
-    std::unique_ptr<PictureSnapshot> m_pictures;
+
+    // The pages' parts, each looking after one concern of the window.
+    void initSurveyAndFlow();
+    void showRemoval();
+    QString headlineWeight() const;
+    std::unique_ptr<OfferPictures> m_offerPictures;
+    std::unique_ptr<ProgressPage> m_progress;
+    std::unique_ptr<ReasonSurvey> m_survey;
+    std::unique_ptr<PageFlow> m_flow;
 };
