@@ -9,8 +9,10 @@
 
 ReasonSurvey::ReasonSurvey(Ui::UnInstallWindow &ui,
                            const QVector<QCheckBox *> &boxes,
-                           const QLocale &locale)
-    : m_ui(ui)
+                           const QLocale &locale,
+                           QObject *parent)
+    : QObject(parent)
+    , m_ui(ui)
     , m_boxes(boxes)
     , m_locale(locale)
 {

@@ -22,7 +22,10 @@ class ReasonSurvey : public QObject
 
 public:
     // Holds the survey closed until the documents' reasons arrive.
-    ReasonSurvey(Ui::UnInstallWindow &ui, const QVector<QCheckBox *> &boxes, const QLocale &locale);
+    ReasonSurvey(Ui::UnInstallWindow &ui,
+                 const QVector<QCheckBox *> &boxes,
+                 const QLocale &locale,
+                 QObject *parent);
 
     // Shows the reasons of keys in the boxes, in order; answer lines take the given height.
     void fill(bool singleChoice,

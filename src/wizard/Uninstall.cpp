@@ -13,6 +13,7 @@
 #include "host/Utility.h"
 #include "removal/FileDeletionThread.h"
 #include "wizard/FeedbackReport.h"
+#include "wizard/LoadingAnimation.h"
 #include "wizard/OfferPictures.h"
 #include "wizard/PageFlow.h"
 #include "wizard/ProgressPage.h"
@@ -20,10 +21,8 @@
 #include "wizard/UserIdentifier.h"
 #include "wizard/WindowTexts.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMouseEvent>
@@ -100,17 +99,7 @@ void Uninstall::initData()
     ui->purchaseImg->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_offerPictures = std::make_unique<OfferPictures>(this, *ui);
 
-    // The animation plays from a copy in memory: Windows deletes no file that is open, and the
-    // removal reaches the skin while the movie still holds it.
-    loadingMovie = new QMovie;
-    auto *animation = new QBuffer(loadingMovie);
-    if (QFile file(loadingGif); !loadingGif.isEmpty() && file.open(QIODevice::ReadOnly))
-        animation->setData(file.readAll());
-    loadingMovie->setDevice(animation);
-    ui->loadingLab->setMovie(loadingMovie);
-    // A skin without an animation leaves the label empty, without a warning on standard error.
-    if (!loadingGif.isEmpty())
-        loadingMovie->start();
+    loadingMovie = LoadingAnimation::start(loadingGif, ui->loadingLab);
 
     Log("debug", 1, QStringLiteral("Uninstall initData createUID"));
     createUID();
@@ -194,7 +183,7 @@ void Uninstall::initSurveyAndFlow()
         option->hide();
         connect(option, &QCheckBox::clicked, this, &Uninstall::onBtnContinueEnableSlot);
     }
-    m_survey = std::make_unique<ReasonSurvey>(*ui, causeOptions, QLocale(m_run.language));
+    m_survey = new ReasonSurvey(*ui, causeOptions, QLocale(m_run.language), this);
     m_flow = std::make_unique<PageFlow>(this, *ui, *m_survey);
     connect(m_flow.get(), &PageFlow::closeRequested, this, &Uninstall::close);
     connect(m_flow.get(), &PageFlow::doneRequested, this, [this] {

@@ -138,6 +138,6 @@ private:
     QString headlineWeight() const;
     std::unique_ptr<OfferPictures> m_offerPictures;
     std::unique_ptr<ProgressPage> m_progress;
-    std::unique_ptr<ReasonSurvey> m_survey;
+    ReasonSurvey *m_survey = nullptr;
     std::unique_ptr<PageFlow> m_flow;
 };
