@@ -141,9 +141,8 @@ void Uninstall::initConnections()
             &UninstallProfile::uninstallCauseEmit,
             this,
             &Uninstall::on_uninstallCause_slot);
-    connect(ui->btnContinue_1, &QPushButton::clicked, this, &Uninstall::changePage);
-    connect(ui->btnContinue_2, &QPushButton::clicked, this, &Uninstall::changePage);
-    connect(ui->btnContinue_3, &QPushButton::clicked, this, &Uninstall::changePage);
+    for (QPushButton *forward : {ui->btnContinue_1, ui->btnContinue_2, ui->btnContinue_3})
+        connect(forward, &QPushButton::clicked, this, &Uninstall::changePage);
     connect(ui->btnClose, &QToolButton::clicked, this, &Uninstall::close);
     // The skins' language selector is addressed by its signature, as the host's windows do.
     connect(ui->comboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(on_changeLanguage(int)));
@@ -223,11 +222,6 @@ void Uninstall::setLineHeight(const QString &value)
         return;
     Log("debug", 1, QStringLiteral("bind lineHeight:") + value);
     lineHeight = value;
-}
-
-void Uninstall::setEditTextHeight(int value)
-{
-    editTextHeight = value;
 }
 
 void Uninstall::changePage()

@@ -57,7 +57,7 @@ public:
     QString lineHeightProperty() const { return QString(); }
     void setLineHeight(const QString &value);
     int editTextHeightProperty() const { return editTextHeight; }
-    void setEditTextHeight(int value);
+    void setEditTextHeight(int value) { editTextHeight = value; }
 
 protected slots:
     void changePage();
