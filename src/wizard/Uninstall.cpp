@@ -18,6 +18,7 @@
 #include "wizard/PageFlow.h"
 #include "wizard/ProgressPage.h"
 #include "wizard/ReasonSurvey.h"
+#include "wizard/SkinValue.h"
 #include "wizard/UserIdentifier.h"
 #include "wizard/WindowTexts.h"
 
@@ -194,34 +195,22 @@ void Uninstall::initSurveyAndFlow()
 
 void Uninstall::setTextColor(const QString &value)
 {
-    if (value.isEmpty())
-        return;
-    Log("debug", 1, QStringLiteral("bind TextColor:") + value);
-    textColors = value.split(QLatin1Char('*'));
+    SkinValue::bindList(textColors, value, QStringLiteral("bind TextColor:"));
 }
 
 void Uninstall::setLoadingLab(const QString &value)
 {
-    if (value.isEmpty())
-        return;
-    Log("debug", 1, QStringLiteral("Uninstall bind LodingGif: ") + value);
-    loadingGif = value;
+    SkinValue::bind(loadingGif, value, QStringLiteral("Uninstall bind LodingGif: "));
 }
 
 void Uninstall::setTextWeight(const QString &value)
 {
-    if (value.isEmpty())
-        return;
-    Log("debug", 1, QStringLiteral("bind TextWeight:") + value);
-    textWeights = value.split(QLatin1Char('*'));
+    SkinValue::bindList(textWeights, value, QStringLiteral("bind TextWeight:"));
 }
 
 void Uninstall::setLineHeight(const QString &value)
 {
-    if (value.isEmpty())
-        return;
-    Log("debug", 1, QStringLiteral("bind lineHeight:") + value);
-    lineHeight = value;
+    SkinValue::bind(lineHeight, value, QStringLiteral("bind lineHeight:"));
 }
 
 void Uninstall::changePage()
