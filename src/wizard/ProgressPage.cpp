@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QLocale>
 
+#include <algorithm>
+
 ProgressPage::ProgressPage(Ui::UnInstallWindow &ui, const QLocale &locale, bool testMode)
     : m_ui(ui)
 {

@@ -1,11 +1,13 @@
 #include "wizard/ReasonSurvey.h"
 #include "ui_Uninstall.h"
 
-#include "host/Utility.h"
 #include "wizard/WindowTexts.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 ReasonSurvey::ReasonSurvey(Ui::UnInstallWindow &ui,
                            const QVector<QCheckBox *> &boxes,
