@@ -1,8 +1,10 @@
 #include "wizard/PageFlow.h"
 #include "ui_Uninstall.h"
 
+#include "host/LMGA.h"
 #include "wizard/ReasonSurvey.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 
 namespace {
@@ -12,12 +14,42 @@ namespace {
 enum Page { LoadingPage, DiscountPage, SurveyPage, RemovalPage };
 enum InnerPage { ReasonsPage, UpgradePage };
 
+void sendEvent(const QString &action, const QString &label)
+{
+    LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
+}
+
+// The usage events' labels of the buttons on the offer and survey steps; empty on others.
+struct EventLabels
+{
+    QString purchase;
+    QString cancel;
+};
+
+EventLabels eventLabels(PageFlow::Step step)
+{
+    switch (step) {
+    case PageFlow::Step::DiscountOffer:
+        return {QStringLiteral("d_click_purchase"), QStringLiteral("d_click_cancel")};
+    case PageFlow::Step::ReasonSurvey:
+        return {QStringLiteral("r_click_purchase"), QStringLiteral("r_click_cancel")};
+    case PageFlow::Step::UpgradeOffer:
+        return {QStringLiteral("u_click_purchase"), QStringLiteral("u_click_cancel")};
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
-PageFlow::PageFlow(QWidget *window, Ui::UnInstallWindow &ui, const ReasonSurvey &survey)
+PageFlow::PageFlow(QWidget *window,
+                   Ui::UnInstallWindow &ui,
+                   const ReasonSurvey &survey,
+                   const QString &updaterFile)
     : m_window(window)
     , m_ui(ui)
     , m_survey(survey)
+    , m_updaterFile(updaterFile)
 {
     m_ui.causePage_2->setCurrentIndex(ReasonsPage);
     m_ui.processPage->setCurrentIndex(LoadingPage);
@@ -45,20 +77,6 @@ PageFlow::Step PageFlow::stepAt(int page, int innerPage)
     }
 }
 
-PageFlow::EventLabels PageFlow::eventLabels(Step step)
-{
-    switch (step) {
-    case Step::DiscountOffer:
-        return {QStringLiteral("d_click_purchase"), QStringLiteral("d_click_cancel")};
-    case Step::ReasonSurvey:
-        return {QStringLiteral("r_click_purchase"), QStringLiteral("r_click_cancel")};
-    case Step::UpgradeOffer:
-        return {QStringLiteral("u_click_purchase"), QStringLiteral("u_click_cancel")};
-    default:
-        return {};
-    }
-}
-
 void PageFlow::show(Step step)
 {
     switch (step) {
@@ -77,6 +95,48 @@ void PageFlow::show(Step step)
         m_ui.processPage->setCurrentIndex(RemovalPage);
         break;
     }
+}
+
+void PageFlow::forward()
+{
+    switch (step()) {
+    case Step::Loading:
+        show(Step::DiscountOffer);
+        break;
+    case Step::DiscountOffer:
+        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("d_click_uninstall"));
+        show(Step::ReasonSurvey);
+        break;
+    case Step::ReasonSurvey:
+        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
+        m_ui.discountBg->show();
+        // The upgrade offer is made only with a program that proved itself.
+        if (QFileInfo(m_updaterFile).isFile()) {
+            m_ui.btnUpdate->show();
+            show(Step::UpgradeOffer);
+            break;
+        }
+        [[fallthrough]];
+    case Step::UpgradeOffer:
+        emit removalConfirmed();
+        break;
+    case Step::Removal:
+        break;
+    }
+}
+
+void PageFlow::sendCancelEvent(Step step)
+{
+    const QString label = eventLabels(step).cancel;
+    if (!label.isEmpty())
+        sendEvent(QStringLiteral("uninstall_cancel"), label);
+}
+
+void PageFlow::sendPurchaseEvent() const
+{
+    const QString label = eventLabels(step()).purchase;
+    if (!label.isEmpty())
+        sendEvent(QStringLiteral("uninstall_purchase"), label);
 }
 
 QAbstractButton *PageFlow::pageButton(bool forward) const

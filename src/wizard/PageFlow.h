@@ -23,21 +23,23 @@ public:
     enum class Step { Loading, DiscountOffer, ReasonSurvey, UpgradeOffer, Removal };
     Q_ENUM(Step)
 
-    // The usage events' labels of the buttons on the offer and survey steps; empty on others.
-    struct EventLabels
-    {
-        QString purchase;
-        QString cancel;
-    };
-
     // Starts on the loading page, and watches the window's keys and close requests.
-    PageFlow(QWidget *window, Ui::UnInstallWindow &ui, const ReasonSurvey &survey);
+    // The upgrade offer is made only with the updater file present.
+    PageFlow(QWidget *window,
+             Ui::UnInstallWindow &ui,
+             const ReasonSurvey &survey,
+             const QString &updaterFile);
 
     Step step() const;
     // The step the form shows with these page indexes.
     static Step stepAt(int page, int innerPage);
-    static EventLabels eventLabels(Step step);
     void show(Step step);
+    // Moves on from the page shown, with the usage event of leaving it; the removal waits for
+    // the window once the user confirmed it.
+    void forward();
+    // The usage events of the Cancel and purchase buttons on the offer and survey steps.
+    static void sendCancelEvent(Step step);
+    void sendPurchaseEvent() const;
     // The button that Return (forward) or Escape and the window manager's close act through on
     // the page shown; none while files are being removed, when the page shows none. The finish
     // page has a single way out, "Done".
@@ -46,6 +48,8 @@ public:
     void focusPage();
 
 signals:
+    // The survey's Continue without an upgrade offer, or the offer's Continue.
+    void removalConfirmed();
     // The window's own way out: the close button's.
     void closeRequested();
     // "Done" on the finish page.
@@ -61,4 +65,5 @@ private:
     QWidget *m_window;
     Ui::UnInstallWindow &m_ui;
     const ReasonSurvey &m_survey;
+    const QString m_updaterFile;
 };

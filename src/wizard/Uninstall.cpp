@@ -24,7 +24,6 @@
 
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QMovie>
@@ -184,7 +183,11 @@ void Uninstall::initSurveyAndFlow()
         connect(option, &QCheckBox::clicked, this, &Uninstall::onBtnContinueEnableSlot);
     }
     m_survey = new ReasonSurvey(*ui, causeOptions, QLocale(m_run.language), this);
-    m_flow = std::make_unique<PageFlow>(this, *ui, *m_survey);
+    m_flow = std::make_unique<PageFlow>(this, *ui, *m_survey, m_run.updaterFile);
+    connect(m_flow.get(), &PageFlow::removalConfirmed, this, [this] {
+        if (productClosed())
+            showRemoval();
+    });
     connect(m_flow.get(), &PageFlow::closeRequested, this, &Uninstall::close);
     connect(m_flow.get(), &PageFlow::doneRequested, this, [this] {
         completeSlot();
@@ -218,31 +221,7 @@ void Uninstall::changePage()
     if (dragging)
         return;
     Log("debug", 1, QStringLiteral("Uninstall changePage run!"));
-    switch (m_flow->step()) {
-    case PageFlow::Step::Loading:
-        m_flow->show(PageFlow::Step::DiscountOffer);
-        break;
-    case PageFlow::Step::DiscountOffer:
-        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("d_click_uninstall"));
-        m_flow->show(PageFlow::Step::ReasonSurvey);
-        break;
-    case PageFlow::Step::ReasonSurvey:
-        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
-        ui->discountBg->show();
-        // The upgrade offer is made only with a program that proved itself.
-        if (QFileInfo(m_run.updaterFile).isFile()) {
-            ui->btnUpdate->show();
-            m_flow->show(PageFlow::Step::UpgradeOffer);
-            break;
-        }
-        [[fallthrough]];
-    case PageFlow::Step::UpgradeOffer:
-        if (productClosed())
-            showRemoval();
-        break;
-    case PageFlow::Step::Removal:
-        break;
-    }
+    m_flow->forward();
 }
 
 void Uninstall::showRemoval()
@@ -330,9 +309,7 @@ void Uninstall::close()
 
 void Uninstall::sendCancelEvent(int page, int inner)
 {
-    const QString label = PageFlow::eventLabels(PageFlow::stepAt(page, inner)).cancel;
-    if (!label.isEmpty())
-        sendEvent(QStringLiteral("uninstall_cancel"), label);
+    PageFlow::sendCancelEvent(PageFlow::stepAt(page, inner));
 }
 
 void Uninstall::startDeliveryPhase()
@@ -403,9 +380,7 @@ void Uninstall::onPurchaseDlgSlot()
         return;
     const QString address = m_run.purchaseUrl;
     QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
-    const QString label = PageFlow::eventLabels(m_flow->step()).purchase;
-    if (!label.isEmpty())
-        sendEvent(QStringLiteral("uninstall_purchase"), label);
+    m_flow->sendPurchaseEvent();
 }
 
 void Uninstall::onBtnContinueEnableSlot()
