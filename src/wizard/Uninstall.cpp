@@ -114,20 +114,7 @@ OutsidePicture::ShownSizes Uninstall::shownPictureSizes()
 
 void Uninstall::initUI()
 {
-    ui->titleLab->setText(
-        WindowTexts::inWindowDirection(this,
-                                       QCoreApplication::translate("QObject", "Uninstall %1")
-                                           .arg(m_run.productName)));
-    if (textWeights.size() >= 2 && textColors.size() >= 2) {
-        Log("debug", 1, QStringLiteral("initUI labInit!"));
-        ui->updateTipLab->setText(ui->updateTipLab->text().arg(lineHeight));
-        WindowTexts::setRichText(ui->purchaseLab,
-                                 WindowTexts::discountOffer(lineHeight,
-                                                            textWeights.at(0),
-                                                            textColors.at(0)));
-    }
-    WindowTexts::setRichText(ui->updateTipLab, ui->updateTipLab->text());
-    WindowTexts::setRichText(ui->thinkLab, WindowTexts::thanks());
+    WindowTexts::fillForm(*ui, m_run.productName, lineHeight, textWeights, textColors);
     m_progress = std::make_unique<ProgressPage>(*ui, QLocale(m_run.language), m_run.testMode);
     causePlaceholder = ui->causeEdit->placeholderText();
     ui->changeLangFrame->setVisible(m_run.testMode);

@@ -1,26 +1,22 @@
 #include "wizard/WindowTexts.h"
+#include "ui_Uninstall.h"
+
+#include "host/Utility.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStyle>
 
-void WindowTexts::setRichText(QLabel *label, QString html)
-{
-    if (label->layoutDirection() == Qt::RightToLeft) {
-        html.replace(QLatin1String("<body>"), QLatin1String("<body dir='rtl'>"));
-        label->setAlignment(QStyle::visualAlignment(Qt::RightToLeft, label->alignment()));
-    }
-    label->setText(html);
-}
+namespace {
 
-QString WindowTexts::inWindowDirection(const QWidget *widget, const QString &text)
+// A plain text takes its direction from its first letter: a product name in Latin letters would
+// turn a right-to-left title around.
+QString inWindowDirection(const QWidget *widget, const QString &text)
 {
     return widget->layoutDirection() == Qt::RightToLeft ? QChar(0x200F) + text : text;
 }
 
-QString WindowTexts::discountOffer(const QString &lineHeight,
-                                   const QString &weight,
-                                   const QString &color)
+QString discountOffer(const QString &lineHeight, const QString &weight, const QString &color)
 {
     return QCoreApplication::translate(
                "QObject",
@@ -33,13 +29,42 @@ QString WindowTexts::discountOffer(const QString &lineHeight,
         .arg(color);
 }
 
-QString WindowTexts::thanks()
+QString thanks()
 {
     return QCoreApplication::translate(
         "QObject",
         "<html><head/><body><p>Thank you for your use and feedback. We will continue to "
         "optimize the program. Look forward to having you choose our products "
         "again!</p></body></html>");
+}
+
+} // namespace
+
+void WindowTexts::setRichText(QLabel *label, QString html)
+{
+    if (label->layoutDirection() == Qt::RightToLeft) {
+        html.replace(QLatin1String("<body>"), QLatin1String("<body dir='rtl'>"));
+        label->setAlignment(QStyle::visualAlignment(Qt::RightToLeft, label->alignment()));
+    }
+    label->setText(html);
+}
+
+void WindowTexts::fillForm(Ui::UnInstallWindow &ui,
+                           const QString &productName,
+                           const QString &lineHeight,
+                           const QStringList &weights,
+                           const QStringList &colors)
+{
+    ui.titleLab->setText(
+        inWindowDirection(ui.titleLab->window(),
+                          QCoreApplication::translate("QObject", "Uninstall %1").arg(productName)));
+    if (weights.size() >= 2 && colors.size() >= 2) {
+        Log("debug", 1, QStringLiteral("initUI labInit!"));
+        ui.updateTipLab->setText(ui.updateTipLab->text().arg(lineHeight));
+        setRichText(ui.purchaseLab, discountOffer(lineHeight, weights.at(0), colors.at(0)));
+    }
+    setRichText(ui.updateTipLab, ui.updateTipLab->text());
+    setRichText(ui.thinkLab, thanks());
 }
 
 QString WindowTexts::usersServed(const QString &weight, const QString &color, const QString &users)

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QWidget;
+
+namespace Ui {
+class UnInstallWindow;
+}
 
 /// The window's longer texts, in the translation contexts their catalogues file them under, and
 /// the rules for showing them in a right-to-left language.
@@ -13,14 +18,13 @@ public:
     // Qt lays out a rich text's paragraphs left to right and at the left edge of a wrapping
     // label, whatever the label's direction.
     static void setRichText(QLabel *label, QString html);
-    // A plain text takes its direction from its first letter: a product name in Latin letters
-    // would turn a right-to-left title around.
-    static QString inWindowDirection(const QWidget *widget, const QString &text);
-
-    static QString discountOffer(const QString &lineHeight,
-                                 const QString &weight,
-                                 const QString &color);
-    static QString thanks();
+    // The form's opening texts: the title with the product's name, the discount offer and the
+    // upgrade tip in the skin's line height, weights and colours, and the thanks.
+    static void fillForm(Ui::UnInstallWindow &ui,
+                         const QString &productName,
+                         const QString &lineHeight,
+                         const QStringList &weights,
+                         const QStringList &colors);
     static QString usersServed(const QString &weight, const QString &color, const QString &users);
     static QString finished(const QString &weight);
     static QString leftBehind(int count, const QString &weight);
