@@ -55,6 +55,9 @@ PageFlow::PageFlow(QWidget *window,
     m_ui.processPage->setCurrentIndex(LoadingPage);
     connect(m_ui.processPage, &QStackedWidget::currentChanged, this, &PageFlow::focusPage);
     connect(m_ui.causePage_2, &QStackedWidget::currentChanged, this, &PageFlow::focusPage);
+    connect(m_ui.btnCancel_1, &QPushButton::clicked, this, &PageFlow::closeRequested);
+    connect(m_ui.btnCancel_2, &QPushButton::clicked, this, &PageFlow::cancelRequested);
+    connect(m_ui.btnCancel_3, &QPushButton::clicked, this, &PageFlow::cancelRequested);
     m_window->installEventFilter(this);
 }
 

@@ -50,8 +50,10 @@ public:
 signals:
     // The survey's Continue without an upgrade offer, or the offer's Continue.
     void removalConfirmed();
-    // The window's own way out: the close button's.
+    // The window's own way out: the close button's, the discount offer's Cancel.
     void closeRequested();
+    // The survey's or the upgrade offer's Cancel: the user keeps the installation.
+    void cancelRequested();
     // "Done" on the finish page.
     void doneRequested();
 

@@ -146,18 +146,6 @@ void Uninstall::initConnections()
                 removalRefused = true;
                 m_progress->showRefusal(reason, m_run.installRoot);
             });
-    connect(ui->btnCancel_1, &QPushButton::clicked, this, [this] {
-        if (!dragging)
-            close();
-    });
-    const auto cancelWizard = [this] {
-        if (dragging)
-            return;
-        uninstallCancelled = true;
-        close();
-    };
-    connect(ui->btnCancel_2, &QPushButton::clicked, this, cancelWizard);
-    connect(ui->btnCancel_3, &QPushButton::clicked, this, cancelWizard);
     initSurveyAndFlow();
 }
 
@@ -176,6 +164,12 @@ void Uninstall::initSurveyAndFlow()
             showRemoval();
     });
     connect(m_flow.get(), &PageFlow::closeRequested, this, &Uninstall::close);
+    connect(m_flow.get(), &PageFlow::cancelRequested, this, [this] {
+        if (dragging)
+            return;
+        uninstallCancelled = true;
+        close();
+    });
     connect(m_flow.get(), &PageFlow::doneRequested, this, [this] {
         completeSlot();
         if (m_run.testMode)
@@ -250,7 +244,7 @@ bool Uninstall::productClosed()
 
 void Uninstall::startUninstalling()
 {
-    keepPicturesInMemory();
+    m_offerPictures->keepInMemory();
     sendFirstReport();
     if (m_run.testMode)
         return;
@@ -395,11 +389,6 @@ void Uninstall::uninstallSkin(QString bannerName, QString promotionName)
         QStringLiteral("Uninstall bind purchase img :") + bannerName
             + QStringLiteral(" || and promotion img:") + promotionName);
     m_offerPictures->show({bannerName, promotionName});
-}
-
-void Uninstall::keepPicturesInMemory()
-{
-    m_offerPictures->keepInMemory();
 }
 
 void Uninstall::recApp(QVector<RecApp> apps)

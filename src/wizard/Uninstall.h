@@ -93,7 +93,6 @@ private:
     void sendCancelEvent(int page, int inner);
     void startDeliveryPhase();
     void afterUninstall();
-    void keepPicturesInMemory();
     OutsidePicture::ShownSizes shownPictureSizes();
     void createUID();
     void sendFirstReport();
