@@ -200,17 +200,17 @@ private slots:
         QCOMPARE(driver.page(), reached);
         QCOMPARE(driver.child("btnUpdate")->isVisible(), updater && reached == "updatePage");
 
-        QCOMPARE(endsRun([&] {
-                     if (way == "close") {
-                         window->windowHandle()->close();
-                     } else if (QWidget *button = driver.child(qPrintable(way))) {
-                         button->setFocus();
-                         QTest::keyClick(button, Qt::Key_Return);
-                     } else {
-                         QTest::keyClick(window, Qt::Key(QKeySequence::fromString(way)[0]));
-                     }
-                 }),
-                 ended);
+        const bool runEnded = endsRun([&] {
+            if (way == "close") {
+                window->windowHandle()->close();
+            } else if (QWidget *button = driver.child(qPrintable(way))) {
+                button->setFocus();
+                QTest::keyClick(button, Qt::Key_Return);
+            } else {
+                QTest::keyClick(window, Qt::Key(QKeySequence::fromString(way)[0]));
+            }
+        });
+        QCOMPARE(runEnded, ended);
         QCOMPARE(driver.page(), after);
         QCOMPARE(driver.child("frameEmail")->isVisible(), finished);
     }
