@@ -18,7 +18,6 @@
 #include "wizard/PageFlow.h"
 #include "wizard/ProgressPage.h"
 #include "wizard/ReasonSurvey.h"
-#include "wizard/SkinValue.h"
 #include "wizard/UserIdentifier.h"
 #include "wizard/WindowTexts.h"
 
@@ -175,26 +174,6 @@ void Uninstall::initSurveyAndFlow()
         if (m_run.testMode)
             close();
     });
-}
-
-void Uninstall::setTextColor(const QString &value)
-{
-    SkinValue::bindList(textColors, value, QStringLiteral("bind TextColor:"));
-}
-
-void Uninstall::setLoadingLab(const QString &value)
-{
-    SkinValue::bind(loadingGif, value, QStringLiteral("Uninstall bind LodingGif: "));
-}
-
-void Uninstall::setTextWeight(const QString &value)
-{
-    SkinValue::bindList(textWeights, value, QStringLiteral("bind TextWeight:"));
-}
-
-void Uninstall::setLineHeight(const QString &value)
-{
-    SkinValue::bind(lineHeight, value, QStringLiteral("bind lineHeight:"));
 }
 
 void Uninstall::changePage()

@@ -4,6 +4,7 @@
 #include "config/RecApp.h"
 #include "host/LmMainWindowBase.h"
 #include "host/RunContext.h"
+#include "wizard/SkinValue.h"
 
 #include <QDir>
 #include <QMap>
@@ -49,13 +50,25 @@ public:
 
     // The skin writes these values; only the answer lines' height reads back.
     QString textColor() const { return QString(); }
-    void setTextColor(const QString &value);
+    void setTextColor(const QString &value)
+    {
+        SkinValue::bindList(textColors, value, QStringLiteral("bind TextColor:"));
+    }
     QString loadingLab() const { return QString(); }
-    void setLoadingLab(const QString &value);
+    void setLoadingLab(const QString &value)
+    {
+        SkinValue::bind(loadingGif, value, QStringLiteral("Uninstall bind LodingGif: "));
+    }
     QString textWeight() const { return QString(); }
-    void setTextWeight(const QString &value);
+    void setTextWeight(const QString &value)
+    {
+        SkinValue::bindList(textWeights, value, QStringLiteral("bind TextWeight:"));
+    }
     QString lineHeightProperty() const { return QString(); }
-    void setLineHeight(const QString &value);
+    void setLineHeight(const QString &value)
+    {
+        SkinValue::bind(lineHeight, value, QStringLiteral("bind lineHeight:"));
+    }
     int editTextHeightProperty() const { return editTextHeight; }
     void setEditTextHeight(int value) { editTextHeight = value; }
 
