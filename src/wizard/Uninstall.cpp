@@ -50,10 +50,6 @@ bool anyReasonShown(const QVector<QCheckBox *> &boxes)
 
 } // namespace
 
-Uninstall::Uninstall(QWidget *parent)
-    : Uninstall(RunContext::fromHost(), parent)
-{}
-
 Uninstall::Uninstall(const RunContext &run, QWidget *parent)
     : LmMainWindowBase(parent, {})
     , m_run(run)
@@ -193,12 +189,6 @@ void Uninstall::showRemoval()
         this,
         [this] { m_progress->reserveFinishTextHeight(headlineWeight()); },
         Qt::QueuedConnection);
-}
-
-// A skin with fewer than three weights still gets a bold headline.
-QString Uninstall::headlineWeight() const
-{
-    return textWeights.value(2, QStringLiteral("700"));
 }
 
 // The confirmation: "u_click_uninstall" is its event whether or not the upgrade offer was shown.

@@ -45,7 +45,9 @@ class Uninstall : public LmMainWindowBase
 public:
     // The run the window works on: its installation root, language, test mode and addresses.
     explicit Uninstall(const RunContext &run, QWidget *parent = nullptr);
-    explicit Uninstall(QWidget *parent = nullptr);
+    explicit Uninstall(QWidget *parent = nullptr)
+        : Uninstall(RunContext::fromHost(), parent)
+    {}
     ~Uninstall() override;
 
     // The skin writes these values; only the answer lines' height reads back.
@@ -147,7 +149,8 @@ private:
     // The pages' parts, each looking after one concern of the window.
     void initSurveyAndFlow();
     void showRemoval();
-    QString headlineWeight() const;
+    // A skin with fewer than three weights still gets a bold headline.
+    QString headlineWeight() const { return textWeights.value(2, QStringLiteral("700")); }
     std::unique_ptr<OfferPictures> m_offerPictures;
     std::unique_ptr<ProgressPage> m_progress;
     ReasonSurvey *m_survey = nullptr;
