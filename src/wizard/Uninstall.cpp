@@ -14,7 +14,6 @@
 #include "removal/FileDeletionThread.h"
 #include "wizard/FeedbackReport.h"
 #include "wizard/LoadingAnimation.h"
-#include "wizard/OfferPictures.h"
 #include "wizard/PageFlow.h"
 #include "wizard/ProgressPage.h"
 #include "wizard/ReasonSurvey.h"
@@ -100,11 +99,6 @@ void Uninstall::initData()
     createUID();
 
     profile = new UninstallProfile(nullptr, shownPictureSizes());
-}
-
-OutsidePicture::ShownSizes Uninstall::shownPictureSizes()
-{
-    return m_offerPictures->shownSizes();
 }
 
 void Uninstall::initUI()

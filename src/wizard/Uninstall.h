@@ -4,6 +4,7 @@
 #include "config/RecApp.h"
 #include "host/LmMainWindowBase.h"
 #include "host/RunContext.h"
+#include "wizard/OfferPictures.h"
 #include "wizard/SkinValue.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <memory>
 
 class FileDeletionThread;
-class OfferPictures;
 class PageFlow;
 class ProgressPage;
 class QCheckBox;
@@ -108,7 +108,7 @@ private:
     void sendCancelEvent(int page, int inner);
     void startDeliveryPhase();
     void afterUninstall();
-    OutsidePicture::ShownSizes shownPictureSizes();
+    OutsidePicture::ShownSizes shownPictureSizes() { return m_offerPictures->shownSizes(); }
     void createUID();
     void sendFirstReport();
     void sendSecondReport();
