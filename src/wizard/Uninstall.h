@@ -4,7 +4,8 @@
 #include "config/RecApp.h"
 #include "host/LmMainWindowBase.h"
 #include "host/RunContext.h"
-#include "wizard/FeedbackReport.h"
+#include "wizard/OfferPictures.h"
+#include "wizard/SkinValue.h"
 
 #include <QDir>
 #include <QMap>
@@ -14,11 +15,12 @@
 #include <memory>
 
 class FileDeletionThread;
-class PictureSnapshot;
+class PageFlow;
 class ProductCheck;
-class QAbstractButton;
+class ProgressPage;
 class QCheckBox;
 class QMovie;
+class ReasonSurvey;
 class ReportDelivery;
 class UninstallProfile;
 
@@ -43,19 +45,34 @@ class Uninstall : public LmMainWindowBase
 public:
     // The run the window works on: its installation root, language, test mode and addresses.
     explicit Uninstall(const RunContext &run, QWidget *parent = nullptr);
-    explicit Uninstall(QWidget *parent = nullptr);
+    explicit Uninstall(QWidget *parent = nullptr)
+        : Uninstall(RunContext::fromHost(), parent)
+    {}
     ~Uninstall() override;
 
-    QString textColor() const;
-    void setTextColor(const QString &value);
-    QString loadingLab() const;
-    void setLoadingLab(const QString &value);
-    QString textWeight() const;
-    void setTextWeight(const QString &value);
-    QString lineHeightProperty() const;
-    void setLineHeight(const QString &value);
-    int editTextHeightProperty() const;
-    void setEditTextHeight(int value);
+    // The skin writes these values; only the answer lines' height reads back.
+    QString textColor() const { return QString(); }
+    void setTextColor(const QString &value)
+    {
+        SkinValue::bindList(textColors, value, QStringLiteral("bind TextColor:"));
+    }
+    QString loadingLab() const { return QString(); }
+    void setLoadingLab(const QString &value)
+    {
+        SkinValue::bind(loadingGif, value, QStringLiteral("Uninstall bind LodingGif: "));
+    }
+    QString textWeight() const { return QString(); }
+    void setTextWeight(const QString &value)
+    {
+        SkinValue::bindList(textWeights, value, QStringLiteral("bind TextWeight:"));
+    }
+    QString lineHeightProperty() const { return QString(); }
+    void setLineHeight(const QString &value)
+    {
+        SkinValue::bind(lineHeight, value, QStringLiteral("bind lineHeight:"));
+    }
+    int editTextHeightProperty() const { return editTextHeight; }
+    void setEditTextHeight(int value) { editTextHeight = value; }
 
 protected slots:
     void changePage();
@@ -81,8 +98,6 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void initData();
@@ -90,17 +105,8 @@ private:
     void initConnections();
     bool productClosed();
     void startUninstalling();
-    void sendCancelEvent(int page, int inner);
     void afterUninstall();
-    void toggleAnswerLine(QWidget *line, bool visible);
-    QString finishText() const;
-    void reserveFinishTextHeight();
-    QAbstractButton *pageButton(bool forward) const;
-    void focusPage();
-    void updateContinueRule();
-    void applyOfferImages(const QString &bannerName, const QString &promotionName);
-    void keepPicturesInMemory();
-    OutsidePicture::ShownSizes shownPictureSizes();
+    OutsidePicture::ShownSizes shownPictureSizes() { return m_offerPictures->shownSizes(); }
     void createUID();
     void sendFirstReport();
 
@@ -123,12 +129,18 @@ private:
     bool causeCheck = false;
     bool removalRefused = false;
     bool dragging = false;
-    QString m_bannerPath;
-    QString m_promotionPath;
-    std::unique_ptr<PictureSnapshot> m_pictures;
+
+    // The pages' parts, each looking after one concern of the window.
+    void initSurveyAndFlow();
+    void showRemoval();
+    // A skin with fewer than three weights still gets a bold headline.
+    QString headlineWeight() const { return textWeights.value(2, QStringLiteral("700")); }
+    std::unique_ptr<OfferPictures> m_offerPictures;
+    std::unique_ptr<ProgressPage> m_progress;
+    ReasonSurvey *m_survey = nullptr;
+    std::unique_ptr<PageFlow> m_flow;
 
     // The reports and the running-product check live outside the window.
-    FeedbackReport::Answers surveyAnswers() const;
     ReportDelivery *m_delivery = nullptr;
     ProductCheck *m_productCheck = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/LmSingleInstance.h"
 #include "wizard/Uninstall.h"
 
 #include <QtTest>
@@ -10,24 +11,28 @@
 /// Opens the wizard window, and finds its widgets by object name.
 struct WindowDriver
 {
-    // Shows a new window and waits until it has left its loading page.
-    void open()
+    ~WindowDriver() { LmSingleInstance::release(); }
+
+    // Shows a new window for this run and waits until it has left its loading page.
+    void open(const RunContext &run = RunContext::fromHost())
     {
-        window = std::make_unique<Uninstall>();
+        window = std::make_unique<Uninstall>(run);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QTRY_COMPARE(page(), 10);
+        QTRY_COMPARE(page(), QStringLiteral("purchasePage"));
     }
     template<typename T = QWidget>
     T *child(const char *name) const
     {
         return window->findChild<T *>(QString::fromLatin1(name));
     }
-    // processPage's index times ten plus causePage_2's
-    int page() const
+    // The object name of the page shown; on the survey's page, of the survey or the upgrade offer.
+    QString page() const
     {
-        return child<QStackedWidget>("processPage")->currentIndex() * 10
-               + child<QStackedWidget>("causePage_2")->currentIndex();
+        QWidget *shown = child<QStackedWidget>("processPage")->currentWidget();
+        if (auto *inner = shown->findChild<QStackedWidget *>(QStringLiteral("causePage_2")))
+            shown = inner->currentWidget();
+        return shown->objectName();
     }
     // The check box of a survey row (1 to 6); boxes are renamed to their reason keys.
     QAbstractButton *reasonBox(int row) const

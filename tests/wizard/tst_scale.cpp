@@ -3,7 +3,6 @@
 #include "TestEnvironment.h"
 #include "WindowDriver.h"
 #include "host/Framework.h"
-#include "host/LmSingleInstance.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -17,7 +16,6 @@ private slots:
     {
         WindowDriver driver;
         driver.open();
-        const auto release = qScopeGuard([] { LmSingleInstance::release(); });
         QWindow *handle = driver.window->windowHandle();
         QCOMPARE(handle->devicePixelRatio(), 2.0);
         QCOMPARE(driver.window->size(), QSize(857, 533));
