@@ -383,10 +383,11 @@ void TestWholeRun::updater()
     // The offer is made once the updater is proven; else the survey's "Continue" confirms.
     const QString offer = confirm + "wait:btnUpdate;click:btnUpdate";
     const QString gate = "file:" + (proven ? run.dataDir() + "/updater/" + updater : served) + ';';
-    QCOMPARE(run.run(switched, gate + (proven ? offer : all)), proven ? 0 : 512);
-    QTRY_COMPARE(QFileInfo::exists(ran), proven);
+    const int result = run.run(switched, gate + (proven ? offer : all));
     const QStringList kept = proven ? QStringList{updater} : QStringList();
     QCOMPARE(QDir(run.dataDir() + "/updater").entryList(QDir::Files), kept);
+    QTRY_COMPARE(QFileInfo::exists(ran), proven);
+    QCOMPARE(result, proven ? 0 : 512);
 }
 
 void TestWholeRun::refusedStart_data()
