@@ -141,9 +141,9 @@ QString registryIdentifier()
     return QString::fromLocal8Bit(reg.readAllStandardOutput()).section("REG_SZ", 1).trimmed();
 }
 
-const wchar_t *wide(const QString &path)
+const wchar_t *wide(const QString &nativePath)
 {
-    return reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(path).utf16());
+    return reinterpret_cast<const wchar_t *>(nativePath.utf16());
 }
 
 // A link to a folder and one to a file outside the installation. (Wine 8 makes no junctions:
@@ -151,13 +151,15 @@ const wchar_t *wide(const QString &path)
 bool linkOutside(const WholeRun &run, const QString &outside)
 {
     const DWORD withoutElevation = 0x2;
-    return QDir().mkpath(outside) && QFile(outside + "/precious.txt").open(QIODevice::WriteOnly)
-           && CreateSymbolicLinkW(wide(run.installDir() + "/folder link"),
-                                  wide(outside),
+    const QString folderLink = QDir::toNativeSeparators(run.installDir() + "/folder link");
+    const QString fileLink = QDir::toNativeSeparators(run.installDir() + "/file link");
+    const QString folder = QDir::toNativeSeparators(outside);
+    const QString file = QDir::toNativeSeparators(outside + "/precious.txt");
+    return QDir().mkpath(outside) && QFile(file).open(QIODevice::WriteOnly)
+           && CreateSymbolicLinkW(wide(folderLink),
+                                  wide(folder),
                                   SYMBOLIC_LINK_FLAG_DIRECTORY | withoutElevation)
-           && CreateSymbolicLinkW(wide(run.installDir() + "/file link"),
-                                  wide(outside + "/precious.txt"),
-                                  withoutElevation);
+           && CreateSymbolicLinkW(wide(fileLink), wide(file), withoutElevation);
 }
 #endif
 
