@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 #ifdef Q_OS_WIN
 #include "SelfSignedCertificate.h"
 
@@ -15,43 +17,109 @@
 #include <unistd.h>
 #endif
 
+// Changes the laid-out installation before the run; false when it could not.
+using Preparation = std::function<bool(WholeRun &)>;
+Q_DECLARE_METATYPE(Preparation)
+
 namespace {
 
-// From the discount offer over a reason to "Continue" on the survey, the confirmation when no
-// updater was proven (with one, setup "upgrade…", the upgrade offer comes first); and from the
-// progress page to "Complete" with an e-mail address.
-const QString survey = "page:1;click:btnContinue_1;";
-const QString confirm = survey + "reason:2;click:btnContinue_2;";
-const QString upgrade = confirm + "wait:btnUpdate;";
-const QString complete = "page:3;wait:btnComplete;type:emailEdit=a@example.com;click:btnComplete";
+const QString typedCause = QStringLiteral("Too slow on my old laptop");
+const QString typedEmail = QStringLiteral("a@example.com");
+const QStringList switched{"-start_uninstall"};
+const QStringList unattended{"-start_uninstall", "-silent"};
+
+// From the discount offer over reasons 1 and 2 and a typed cause to "Continue" on the survey, the
+// confirmation when no updater was proven; and from the progress page, its last value noted, to
+// "Complete" with an e-mail address.
+QString answering(const QString &cause)
+{
+    return "page:1;click:btnContinue_1;reason:1;reason:2;type:causeEdit=" + cause
+           + ";click:btnContinue_2;";
+}
+const QString confirm = answering(typedCause);
+const QString complete = "page:3;wait:btnComplete;value:progressBar;type:emailEdit=" + typedEmail
+                         + ";click:btnComplete";
 const QString all = confirm + complete;
 
-// requests: L the four documents, C the configuration alone, R a report.
-void row(const char *name,
-         const QByteArray &setup,
-         const QString &script,
-         int result,
-         const QString &requests)
-{
+const QStringList documents{"/config", "/apps", "/chose", "/cause"};
 #ifdef Q_OS_WIN
-    // Each run under Wine takes seconds: the rows whose paths differ on Windows.
-    const QByteArrayList rows{"typical",
-                              "cancel on the offer",
-                              "product closed from the dialog",
-                              "second wizard refused",
-                              "no switch",
-                              "links to outside",
-                              "https, trusted",
-                              "non-ASCII path"};
-    if (!rows.contains(name))
-        return;
+const QStringList keptFiles{".settings", "Demo.dll", "unins000.exe", "uninstall.dll"};
+const int bulkFiles = 1000;
+#else
+const QStringList keptFiles{".settings", "Demo.dll", "unins000"};
+// Enough that the removal still runs when the host is killed halfway through it.
+const int bulkFiles = 50000;
 #endif
-    QTest::newRow(name) << setup << script << result << requests;
+
+// Named after this test process and a counter, so that the close dialog ends no other run's
+// product and no run finds another's settings or cache.
+QString uniqueProduct()
+{
+    static int count = 0;
+    return QStringLiteral("Demo Suite %1-%2").arg(QCoreApplication::applicationPid()).arg(++count);
+}
+
+QString recordedPath(const WholeRun &run)
+{
+    return QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString();
+}
+
+Preparation writingIni(const QByteArray &content, QIODevice::OpenMode mode = QIODevice::WriteOnly)
+{
+    return [content, mode](WholeRun &run) {
+        QFile ini(run.installDir() + "/product.ini");
+        return ini.open(mode) && ini.write(content) == content.size();
+    };
+}
+
+// The running product, which the run has to end: a copy of the sample product in the installation.
+bool startProduct(QProcess &product, const WholeRun &run, const QString &name)
+{
+    const QString program = run.installDir() + '/' + name
+                            + QString::fromStdString(platform::executableSuffix());
+    product.setProcessEnvironment(run.environment());
+    if (!QFile::copy(DEMO_PRODUCT, program))
+        return false;
+    product.start(program, {name, "64"}); // its end takes a while
+    return product.waitForReadyRead(30000);
+}
+
+// Many files in a folder of the installation, for a removal that takes a while.
+void addFiles(const WholeRun &run, int count)
+{
+    QDir().mkpath(run.installDir() + "/data");
+    for (int i = 0; i < count; ++i)
+        QFile(run.installDir() + QStringLiteral("/data/%1").arg(i)).open(QIODevice::WriteOnly);
+}
+
+QStringList documentsRequested(const ProductService &service)
+{
+    return service.requestedPaths().filter(QRegularExpression("^/(config|apps|chose|cause)$"));
+}
+
+// The bodies posted as the first report (with the survey's answers) or as the second, in order.
+QList<QJsonObject> reports(const ProductService &service, bool first)
+{
+    QList<QJsonObject> bodies;
+    for (const HttpTestServer::Request &request : service.requests()) {
+        if (request.path == "/report" && request.body.contains("uninstallCause") == first)
+            bodies << QJsonDocument::fromJson(request.body).object();
+    }
+    return bodies;
+}
+
+QStringList tickedReasons(const QJsonObject &firstReport)
+{
+    QStringList ticked;
+    for (const QJsonValue &reason : firstReport["uninstallCause"].toArray()) {
+        const QJsonObject object = reason.toObject();
+        if (!object.isEmpty() && object.begin().value().toBool())
+            ticked << object.begin().key();
+    }
+    return ticked;
 }
 
 #ifdef Q_OS_WIN
-const int bulkFiles = 1000;
-
 // The run trusts the test's certificate as Windows does: in the user's root store.
 bool trust(const QSslCertificate &certificate)
 {
@@ -78,18 +146,53 @@ const wchar_t *wide(const QString &nativePath)
     return reinterpret_cast<const wchar_t *>(nativePath.utf16());
 }
 
-bool symbolicLink(const QString &at, const QString &target)
+// A link to a folder and one to a file outside the installation. (Wine 8 makes no junctions:
+// FSCTL_SET_REPARSE_POINT is not supported there.)
+bool linkOutside(const WholeRun &run, const QString &outside)
 {
-    const DWORD folder = QFileInfo(target).isDir() ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
-    return CreateSymbolicLinkW(wide(QDir::toNativeSeparators(at)),
-                               wide(QDir::toNativeSeparators(target)),
-                               folder | 0x2 /* without elevation */);
+    const DWORD withoutElevation = 0x2;
+    const QString folderLink = QDir::toNativeSeparators(run.installDir() + "/folder link");
+    const QString fileLink = QDir::toNativeSeparators(run.installDir() + "/file link");
+    const QString folder = QDir::toNativeSeparators(outside);
+    const QString file = QDir::toNativeSeparators(outside + "/precious.txt");
+    return QDir().mkpath(outside) && QFile(file).open(QIODevice::WriteOnly)
+           && CreateSymbolicLinkW(wide(folderLink),
+                                  wide(folder),
+                                  SYMBOLIC_LINK_FLAG_DIRECTORY | withoutElevation)
+           && CreateSymbolicLinkW(wide(fileLink), wide(file), withoutElevation);
+}
+#endif
+
+// What a completed removal leaves: the host, its library and what the product keeps.
+void verifyCompleted(const WholeRun &run, int result)
+{
+    QCOMPARE(result, 512);
+    QCOMPARE(run.productFiles(), keptFiles);
+    QCOMPARE(recordedPath(run), QString());
+    QCOMPARE(run.standardError, QByteArray());
 }
 
-#else
-// Enough that the removal still runs when the host is killed halfway through it.
-const int bulkFiles = 50000;
+void verifyReports(const ProductService &service, const QStringList &ticked)
+{
+    const QList<QJsonObject> first = reports(service, true);
+    const QList<QJsonObject> second = reports(service, false);
+    QCOMPARE(first.size(), 1);
+    QCOMPARE(second.size(), 1);
+    const QJsonObject one = first.value(0);
+    QCOMPARE(one.keys().join(' '),
+             "brand language productId productName productVersion tid time uninstallCause userId");
+    QCOMPARE(tickedReasons(one), ticked);
+    QCOMPARE(one["uninstallCause"].toArray().last().toString(), typedCause);
+    // The second names the first's transaction and user, and the address typed.
+    const QJsonObject two = second.value(0);
+    QCOMPARE(two.keys().join(' '), "tid userEmail userId");
+    QCOMPARE(two["tid"].toString(), one["tid"].toString());
+    QCOMPARE(two["userId"].toString(), one["userId"].toString());
+    QCOMPARE(two["userEmail"].toString(), typedEmail);
+#ifdef Q_OS_WIN
+    QCOMPARE(registryIdentifier(), one["userId"].toString());
 #endif
+}
 
 } // namespace
 
@@ -98,247 +201,290 @@ class TestWholeRun : public QObject
     Q_OBJECT
 
 private slots:
-    void wholeRun_data();
-    void wholeRun();
+    void init();
+    void completedRun_data();
+    void completedRun();
+    void secondWizardRefused_data();
+    void secondWizardRefused();
+    void removalResumedAfterKill();
+    void unattendedWithTheProductRunning();
+    void updater_data();
+    void updater();
+    void refusedStart_data();
+    void refusedStart();
+#ifdef Q_OS_WIN
+    void windowsPaths_data();
+    void windowsPaths();
+#endif
 };
 
-void TestWholeRun::wholeRun_data()
+// Each run under Wine takes seconds: there, only the runs whose paths differ on Windows.
+void TestWholeRun::init()
 {
-    QTest::addColumn<QByteArray>("setup");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("requests");
-    // A window manager's close during the removal changes nothing; one on a page cancels.
-    row("typical", "bulk", confirm + "closewindow:progressBar;" + complete, 512, "LRR");
-    row("cancel on the offer", "", "page:1;click:btnCancel_1", 0, "L");
-    row("close on the survey", "", survey + "click:btnClose", 0, "L");
-    row("cancel on the upgrade offer", "upgrade, cancelled", upgrade + "click:btnCancel_3", 0, "L");
-    row("no switch", "no switch", all, 0, "");
-    row("switch in upper case", "upper case", all, 0, "");
-    row("product.ini missing", "ini:", all, 0, "");
-    row("product.ini garbage", QByteArray::fromHex("696e693a00ff5b5b3d0a3d3d5d1b"), all, 0, "");
-    row("no product name", "ini:[Product]\nBrand=Example\n", all, 0, "");
-    const QByteArray demo = "ini:[Product]\nName=Demo\n";
-    row("ID of 2,000 characters", demo + "ID=" + QByteArray(2000, '1'), all, 0, "");
-    row("product.ini over 64 KiB", demo + QByteArray(64 << 10, '\n'), all, 0, "");
-    row("product.ini a FIFO", "ini fifo", all, 0, "");
-    row("product name a path", "ini:[Product]\nName=../../Demo\nBrand=Example\n", all, 0, "");
-    row("test mode", "test", confirm + "page:3;click:btnComplete;click:btnClose", 0, "LR");
-    row("upgrade", "upgrade", upgrade + "click:btnUpdate", 0, "L");
-    for (const char *failure : {"garbage", "trickling", "silent"})
-        row(failure, failure, all, 512, "CRR");
-    row("reports failing, then accepted", "reports fail", all, 512, "LRRRRR");
-    row("product closed from the dialog",
-        "product",
-        confirm + "wait:btnContinue;click:btnContinue;" + complete,
-        512,
-        "LRR");
-    row("second wizard refused", "second", all, 512, "LRR");
-    const QString refusedRoot = confirm + "page:3;click:btnClose";
-    row("records name another folder", "elsewhere", refusedRoot, 0, "LRR");
-    row("the same without a report address", "elsewhere, no address", refusedRoot, 0, "L");
-    row("removal interrupted, then resumed", "resume", all, 512, "LRLRR");
-    // Unattended runs, on a platform that cannot show a window here: no questions, no reports.
-    row("unattended", "unattended", "", 512, "");
-    row("unattended, the product running", "unattended product", "", 512, "");
-    row("unattended, records name another folder", "unattended elsewhere", "", 0, "");
-    row("unattended, switch in upper case", "unattended upper case", "", 0, "");
-    row("unattended in test mode", "unattended test", "", 0, "");
-    row("unattended while a wizard runs", "unattended second", all, 512, "LRR");
 #ifdef Q_OS_WIN
-    row("links to outside", "links", all, 512, "LRR");
-    row("https, trusted", "https", all, 512, "LRR");
-    row("non-ASCII path", "non-ascii", all, 512, "LRR");
+    const QByteArrayList rows{"typical, closed by the window manager during the removal",
+                              "the product closed from the close dialog",
+                              "a second wizard refused",
+                              "without the start switch",
+                              "links to outside",
+                              "https, trusted",
+                              "non-ASCII path"};
+    if (!rows.contains(QTest::currentDataTag()))
+        QSKIP("its path is the same on Windows");
 #endif
 }
 
-void TestWholeRun::wholeRun()
+void TestWholeRun::completedRun_data()
 {
-    QFETCH(QByteArray, setup);
-    QFETCH(QString, script);
-    QFETCH(int, result);
-    QFETCH(QString, requests);
-#ifdef Q_OS_WIN
-    const SelfSignedCertificate identity = setup == "https" ? SelfSignedCertificate::generate()
-                                                            : SelfSignedCertificate();
-    QVERIFY(setup != "https" || trust(identity.certificate));
-    ProductService service(identity.certificate, identity.key);
-#else
-    ProductService service;
-#endif
-    // The first report is refused once, the second twice: the wizard stays until both arrive.
-    int refusals[2] = {1, 2};
-    if (setup == "reports fail")
-        service.setHandler("/report", [&refusals](const HttpTestServer::Request &request) {
-            const bool refused = refusals[request.body.contains("userEmail")]-- > 0;
-            return HttpTestServer::answer(refused ? 500 : 200, "");
-        });
-    const HttpTestServer::Response hostile[]
-        = {HttpTestServer::answer(200, QByteArray("\x89PNG\r\n\x1a\n\0{", 10)),
-           HttpTestServer::trickle(200),
-           HttpTestServer::neverAnswer()};
-    if (const int at = QByteArrayList{"garbage", "trickling", "silent"}.indexOf(setup); at >= 0)
-        service.setResponse("/config", hostile[at]);
-    // Named after this test process and row, so that the close dialog ends no other run's
-    // product and no run finds another's settings or cache.
-    static int rowNumber = 0;
-    const QString name = QStringLiteral("Demo Suite %1-%2")
-                             .arg(QCoreApplication::applicationPid())
-                             .arg(++rowNumber);
-    WholeRun run(name, setup == "non-ascii" ? QString("C:/Program Files/Démo Suite ™") : QString());
-    // Unattended hosts run without a display, where a window would end the host at once.
-    const bool silent = setup.startsWith("unattended") && setup != "unattended second";
-    if (silent)
-        run.platform = "xcb";
-    QMap<QString, QString> extend = service.extend();
-    if (setup == "https")
-        extend.insert("uninstallStrictTls", "1");
-    const QString marker = run.dataDir() + "/updater-ran";
-    const QByteArray updater = "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n";
-    service.setResponse("/updater", HttpTestServer::answer(200, updater, "text/plain"));
-    const QByteArray sum = QCryptographicHash::hash(updater, QCryptographicHash::Sha256).toHex();
-    if (setup.startsWith("upgrade"))
-        extend.insert(
-            {{"updateAppUrl", service.url("/updater").toString()}, {"updateAppSha256", sum}});
-    if (setup.endsWith("test"))
-        extend.insert("uninstallTest", "1");
-    if (setup.endsWith("no address"))
-        extend.remove("uninstallReportUrl");
-    run.layOut(extend);
-    if (QFile ini(run.installDir() + "/product.ini"); setup.startsWith("ini:")) // none if empty
-        QVERIFY(setup == "ini:" ? ini.remove()
-                                : ini.open(QIODevice::WriteOnly) && ini.write(setup.mid(4)) > 0);
-    const QByteArray iniPath = QFile::encodeName(run.installDir() + "/product.ini");
-#ifndef Q_OS_WIN
-    if (setup == "ini fifo") // opening it to read would wait for a writer
-        QVERIFY(unlink(iniPath.data()) == 0 && mkfifo(iniPath.data(), 0600) == 0);
-#endif
-    const QString elsewhere = QFileInfo(run.installDir()).path() + "/elsewhere";
-    if (setup.contains("elsewhere") && QDir().mkpath(elsewhere))
-        QSettings(run.settingsFile(), QSettings::IniFormat).setValue("Install/Path", elsewhere);
-    const QString recorded
-        = QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString();
-    QDir().mkpath(run.installDir() + "/data");
-    for (int i = 0; (setup == "bulk" || setup == "resume") && i < bulkFiles; ++i)
-        QFile(run.installDir() + QStringLiteral("/data/%1").arg(i)).open(QIODevice::WriteOnly);
-    // Links inside the installation to a folder and a file outside it. (Wine 8 makes no
-    // junctions: FSCTL_SET_REPARSE_POINT is not supported there.)
-    const QString outside = QFileInfo(run.installDir()).path() + "/outside-" + name;
-#ifdef Q_OS_WIN
-    if (setup == "links") {
-        QVERIFY(QDir().mkpath(outside));
-        QVERIFY(QFile(outside + "/precious.txt").open(QIODevice::WriteOnly));
-        QVERIFY(symbolicLink(run.installDir() + "/folder link", outside));
-        QVERIFY(symbolicLink(run.installDir() + "/file link", outside + "/precious.txt"));
-    }
-#endif
-    QProcess product;
-    product.setProcessEnvironment(run.environment());
-    const QString program = run.installDir() + '/' + name
-                            + QString::fromStdString(platform::executableSuffix());
-    if (setup.endsWith("product") && QFile::copy(DEMO_PRODUCT, program)) {
-        product.start(program, {name, "64"}); // its end takes a while
-        QVERIFY(product.waitForReadyRead(30000));
-    }
-    const QStringList before = run.productFiles();
-    QStringList arguments{setup.endsWith("upper case") ? "-START_UNINSTALL" : "-start_uninstall"};
-    if (setup == "no switch" || setup == "test")
-        arguments.clear();
-    const QStringList unattended = arguments + QStringList{"-silent"};
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("configurationAnswered");
+    QTest::addColumn<bool>("singleChoice");
+    QTest::addColumn<bool>("productRunning");
+    QTest::addColumn<QStringList>("ticked");
+    const QStringList both{"slow", "price"};
+    // A window manager's close while files are removed changes nothing.
+    QTest::newRow("typical, closed by the window manager during the removal")
+        << confirm + "closewindow:progressBar;" + complete << true << false << false << both;
+    QTest::newRow("a single-choice survey keeps the last of two reasons ticked")
+        << all << true << true << false << QStringList{"price"};
+    QTest::newRow("the product closed from the close dialog")
+        << confirm + "wait:btnContinue;click:btnContinue;" + complete << true << false << true
+        << both;
+    // The installed documents then, whose first two reasons are q1 and q2.
+    QTest::newRow("configuration never answered")
+        << all << false << false << false << QStringList{"q1", "q2"};
+}
 
-    if (setup == "resume") {
-        QCOMPARE(run.run(arguments, confirm + "halfway:progressBar"), -1);
-        QVERIFY(run.productFiles().size() > 4 && run.productFiles().size() < before.size());
-        QTest::qWait(1100); // so that the resumed run's first report is another one
-    }
-    // A second host is refused while the first waits on its discount offer.
+void TestWholeRun::completedRun()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, configurationAnswered);
+    QFETCH(bool, singleChoice);
+    QFETCH(bool, productRunning);
+    QFETCH(QStringList, ticked);
+    ProductService service;
+    if (!configurationAnswered)
+        service.setResponse("/config", HttpTestServer::neverAnswer());
+    const QByteArray choices = R"({"uninstallChose": {"en": ["slow", "price"]},
+                                   "uninstallCuaseCheck": true})";
+    if (singleChoice)
+        service.setResponse("/chose", HttpTestServer::answer(200, choices));
+    const QString name = uniqueProduct();
+    WholeRun run(name);
+    run.layOut(service.extend());
+    addFiles(run, bulkFiles);
+    QProcess product;
+    if (productRunning)
+        QVERIFY(startProduct(product, run, name));
+    verifyCompleted(run, run.run(switched, script));
+    QTRY_COMPARE(product.state(), QProcess::NotRunning);
+    QCOMPARE(run.autopilotLog().filter("value "), QStringList{"value progressBar 100"});
+    const QStringList goodbye{"url https://www.example.com/goodbye?id=1001"};
+    QCOMPARE(run.autopilotLog().filter("url "), goodbye);
+    QCOMPARE(documentsRequested(service),
+             configurationAnswered ? documents : QStringList{"/config"});
+    verifyReports(service, ticked);
+}
+
+void TestWholeRun::secondWizardRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("a second wizard refused") << switched;
+    QTest::newRow("an unattended run refused while a wizard runs") << unattended;
+}
+
+// A second host is refused while the first waits on its discount offer.
+void TestWholeRun::secondWizardRefused()
+{
+    QFETCH(QStringList, arguments);
+    ProductService service;
+    WholeRun run(uniqueProduct());
+    run.layOut(service.extend());
     const QString goOn = run.dataDir() + "/go-on";
 #ifdef Q_OS_WIN
     // The refused wizard brings the first one back from the task bar.
     const QString waiting = "minimize:processPage";
-    const QString secondGate = "page:1;" + waiting + ";file:" + goOn + ";restored:processPage;";
+    const QString gate = "page:1;" + waiting + ";file:" + goOn + ";restored:processPage;";
 #else
     const QString waiting = "page:1";
-    const QString secondGate = waiting + ";file:" + goOn + ';';
+    const QString gate = waiting + ";file:" + goOn + ';';
 #endif
-    const bool secondHost = setup.endsWith("second");
-    QString gate = secondHost ? secondGate : QString();
-    if (setup.startsWith("upgrade")) // the offer is made once the updater is proven
-        gate = "file:" + run.dataDir() + "/updater/" + name + ';';
-    const auto host = run.start(silent ? unattended : arguments, gate + script);
-    if (secondHost) {
-        QTRY_VERIFY_WITH_TIMEOUT(run.autopilotLog().contains("done " + waiting), 30000);
-        const bool silentSecond = setup.startsWith("unattended");
-        if (silentSecond)
-            run.platform = "xcb";
-        QCOMPARE(run.run(silentSecond ? unattended : arguments, QString(), 20000), 0);
-        QVERIFY(QFile(goOn).open(QIODevice::WriteOnly));
-    }
-    // With nothing to deliver the run ends right after the close, not 30 s later.
-    QCOMPARE(run.finish(*host, requests.contains('R') ? 60000 : 20000), result);
-
-    const bool removed = result == 512;
-#ifdef Q_OS_WIN
-    const QStringList kept{".settings", "Demo.dll", "unins000.exe", "uninstall.dll"};
-#else
-    const QStringList kept{".settings", "Demo.dll", "unins000"};
-#endif
-    QCOMPARE(run.productFiles(), removed ? kept : before);
-    QCOMPARE(QFileInfo::exists(outside + "/precious.txt"), setup == "links");
-    QTRY_COMPARE(product.state(), QProcess::NotRunning);
-    QCOMPARE(QFileInfo::exists(marker), setup == "upgrade");
-    QCOMPARE(QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString(),
-             removed ? QString() : recorded);
-    const QStringList goodbye{"url https://www.example.com/goodbye?id=1001"};
-    QCOMPARE(run.autopilotLog().filter("url "), removed && !silent ? goodbye : QStringList());
-    // Refused product.ini files and refused unattended runs are named on standard error, and
-    // nothing else ever is.
-    const bool named = setup.contains("ini") || setup == "unattended elsewhere"
-                       || setup == "unattended test";
-    QCOMPARE(run.standardError.isEmpty(), !named);
-
-    // The documents and reports in order; the pictures one at a time and as served in the cache.
-    QStringList expected, documents, downloads;
-    for (const QChar code : requests)
-        expected << (code == 'L' ? QStringList{"/config", "/apps", "/chose", "/cause"}
-                                 : QStringList{code == 'C' ? "/config" : "/report"});
-    QList<QByteArray> first, second;
-    for (const HttpTestServer::Request &request : service.requests()) {
-        if (request.path == "/report")
-            (request.body.contains("userEmail") ? second : first) << request.body;
-        if (request.path != "/updater")
-            (request.path.endsWith(".png") ? downloads : documents) << request.path;
-    }
-    QCOMPARE(documents, expected);
-    const bool loaded = requests.contains('L');
-    const QStringList pictures{"/banner_pic_en.png", "/promotion_pic_en.png", "/a.png", "/b.png"};
-    QCOMPARE(downloads, loaded ? pictures : QStringList());
-    QMap<QString, QByteArray> cached;
-    const QString cache = run.dataDir() + "/uninstallRes/";
-    for (const QString &picture : QDir(cache).entryList(QDir::Files))
-        cached.insert('/' + picture, WholeRun::contentOf(cache + picture));
-    QVERIFY(cached == (loaded ? service.pictures : decltype(cached)()));
-
-    // Each report posted again unchanged; the second names the first's transaction and user.
-    QCOMPARE(first.count(first.value(first.size() - 1)) + second.count(second.value(0)),
-             requests.count('R') - (setup == "resume"));
-    const QJsonObject one = QJsonDocument::fromJson(first.value(first.size() - 1)).object();
-    const QJsonObject two = QJsonDocument::fromJson(second.value(0)).object();
-    const QString keys = "brand language productId productName productVersion tid time "
-                         "uninstallCause userId";
-    QCOMPARE(one.keys().join(' '), first.isEmpty() ? QString() : keys);
-    const QJsonObject link{{"tid", one["tid"]},
-                           {"userId", one["userId"]},
-                           {"userEmail", two["userEmail"]}};
-    QCOMPARE(two, second.isEmpty() ? QJsonObject() : link);
-    // The second reason ticked, of the served survey or else of the installed one.
-    const QJsonObject ticked{{loaded ? "price" : "q2", true}};
-    QCOMPARE(one["uninstallCause"][1].toObject(), first.isEmpty() ? QJsonObject() : ticked);
-#ifdef Q_OS_WIN
-    if (!first.isEmpty())
-        QCOMPARE(registryIdentifier(), one["userId"].toString());
-#endif
+    const auto first = run.start(switched, gate + all);
+    QTRY_VERIFY_WITH_TIMEOUT(run.autopilotLog().contains("done " + waiting), 30000);
+    // Unattended hosts run without a display, where a window would end the host at once.
+    run.platform = arguments.contains("-silent") ? "xcb" : "offscreen";
+    QCOMPARE(run.run(arguments, QString(), 20000), 0);
+    QVERIFY(QFile(goOn).open(QIODevice::WriteOnly));
+    verifyCompleted(run, run.finish(*first));
+    verifyReports(service, {"slow", "price"});
 }
+
+// The resumed run asks again, reports its own answers and removes the rest.
+void TestWholeRun::removalResumedAfterKill()
+{
+    ProductService service;
+    WholeRun run(uniqueProduct());
+    run.layOut(service.extend());
+    addFiles(run, bulkFiles);
+    const int before = run.productFiles().size();
+    const QString killedCause = "Asked before the kill";
+    QCOMPARE(run.run(switched, answering(killedCause) + "halfway:progressBar"), -1);
+    const int left = run.productFiles().size();
+    QVERIFY(left < before);
+    QVERIFY(left > keptFiles.size());
+    verifyCompleted(run, run.run(switched, all));
+    QCOMPARE(documentsRequested(service), documents + documents);
+    QStringList causes;
+    for (const QJsonObject &report : reports(service, true))
+        causes << report["uninstallCause"].toArray().last().toString();
+    QCOMPARE(causes, (QStringList{killedCause, typedCause}));
+}
+
+// Without a display, where a window would end the host at once: no questions, no reports.
+void TestWholeRun::unattendedWithTheProductRunning()
+{
+    ProductService service;
+    const QString name = uniqueProduct();
+    WholeRun run(name);
+    run.layOut(service.extend());
+    QProcess product;
+    QVERIFY(startProduct(product, run, name));
+    run.platform = "xcb";
+    verifyCompleted(run, run.run(unattended, QString()));
+    QTRY_COMPARE(product.state(), QProcess::NotRunning);
+    QCOMPARE(service.requestedPaths(), QStringList());
+}
+
+void TestWholeRun::updater_data()
+{
+    QTest::addColumn<bool>("proven");
+    QTest::newRow("a proven updater kept and started from the upgrade offer") << true;
+    QTest::newRow("an updater of another checksum discarded, no offer made") << false;
+}
+
+void TestWholeRun::updater()
+{
+    QFETCH(bool, proven);
+    ProductService service;
+    const QString name = uniqueProduct();
+    WholeRun run(name);
+    const QString ran = run.dataDir() + "/updater-ran";
+    const QString served = run.dataDir() + "/updater-served";
+    const QByteArray program = "#!/bin/sh\ntouch '" + ran.toUtf8() + "'\n";
+    service.setHandler("/updater", [served, program](const HttpTestServer::Request &) {
+        QFile(served).open(QIODevice::WriteOnly);
+        return HttpTestServer::answer(200, program, "text/plain");
+    });
+    const QByteArray summed = proven ? program : program + "tampered";
+    QMap<QString, QString> extend = service.extend();
+    extend.insert("updateAppUrl", service.url("/updater").toString());
+    extend.insert("updateAppSha256",
+                  QCryptographicHash::hash(summed, QCryptographicHash::Sha256).toHex());
+    run.layOut(extend);
+    const QString updater = name + QString::fromStdString(platform::executableSuffix());
+    // The offer is made once the updater is proven; else the survey's "Continue" confirms.
+    const QString offer = confirm + "wait:btnUpdate;click:btnUpdate";
+    const QString gate = "file:" + (proven ? run.dataDir() + "/updater/" + updater : served) + ';';
+    const int result = run.run(switched, gate + (proven ? offer : all));
+    const QStringList kept = proven ? QStringList{updater} : QStringList();
+    QCOMPARE(QDir(run.dataDir() + "/updater").entryList(QDir::Files), kept);
+    QTRY_COMPARE(QFileInfo::exists(ran), proven);
+    QCOMPARE(result, proven ? 0 : 512);
+}
+
+void TestWholeRun::refusedStart_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Preparation>("preparation");
+    QTest::addColumn<bool>("namedOnStandardError");
+    const Preparation asLaidOut = [](WholeRun &) { return true; };
+    QTest::newRow("without the start switch") << QStringList() << asLaidOut << false;
+    QTest::newRow("start switch in upper case")
+        << QStringList{"-START_UNINSTALL"} << asLaidOut << false;
+    QTest::newRow("product.ini missing") << switched << Preparation([](WholeRun &run) {
+        return QFile::remove(run.installDir() + "/product.ini");
+    }) << true;
+    QTest::newRow("product.ini garbage")
+        << switched << writingIni(QByteArray("\0\xff[[=\n==]\x1b", 10)) << true;
+#ifndef Q_OS_WIN
+    // Opening it to read would wait for a writer.
+    QTest::newRow("product.ini a FIFO") << switched << Preparation([](WholeRun &run) {
+        const QByteArray ini = QFile::encodeName(run.installDir() + "/product.ini");
+        return unlink(ini.data()) == 0 && mkfifo(ini.data(), 0600) == 0;
+    }) << true;
+#endif
+    // Refused unattended runs name why on standard error, but for a wrong switch.
+    QTest::newRow("unattended, switch in upper case")
+        << QStringList{"-START_UNINSTALL", "-silent"} << asLaidOut << false;
+    QTest::newRow("unattended in test mode")
+        << unattended << writingIni("uninstallTest=1\n", QIODevice::Append) << true;
+    QTest::newRow("unattended, records name another folder")
+        << unattended << Preparation([](WholeRun &run) {
+               const QString elsewhere = QFileInfo(run.installDir()).path() + "/elsewhere";
+               QSettings(run.settingsFile(), QSettings::IniFormat)
+                   .setValue("Install/Path", elsewhere);
+               return QDir().mkpath(elsewhere);
+           })
+        << true;
+}
+
+void TestWholeRun::refusedStart()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Preparation, preparation);
+    QFETCH(bool, namedOnStandardError);
+    ProductService service;
+    WholeRun run(uniqueProduct());
+    run.layOut(service.extend());
+    QVERIFY(preparation(run));
+    const QStringList before = run.productFiles();
+    const QString recorded = recordedPath(run);
+    // Unattended hosts run without a display, where a window would end the host at once.
+    if (arguments.contains("-silent"))
+        run.platform = "xcb";
+    QCOMPARE(run.run(arguments, all, 20000), 0);
+    QCOMPARE(run.productFiles(), before);
+    QCOMPARE(recordedPath(run), recorded);
+    QCOMPARE(service.requestedPaths(), QStringList());
+    QCOMPARE(!run.standardError.isEmpty(), namedOnStandardError);
+}
+
+#ifdef Q_OS_WIN
+void TestWholeRun::windowsPaths_data()
+{
+    QTest::addColumn<bool>("links");
+    QTest::addColumn<bool>("https");
+    QTest::addColumn<QString>("installDir");
+    QTest::newRow("links to outside") << true << false << QString();
+    QTest::newRow("https, trusted") << false << true << QString();
+    QTest::newRow("non-ASCII path") << false << false << QString("C:/Program Files/Démo Suite ™");
+}
+
+void TestWholeRun::windowsPaths()
+{
+    QFETCH(bool, links);
+    QFETCH(bool, https);
+    QFETCH(QString, installDir);
+    const SelfSignedCertificate identity = https ? SelfSignedCertificate::generate()
+                                                 : SelfSignedCertificate();
+    if (https)
+        QVERIFY(trust(identity.certificate));
+    ProductService service(identity.certificate, identity.key);
+    const QString name = uniqueProduct();
+    WholeRun run(name, installDir);
+    QMap<QString, QString> extend = service.extend();
+    if (https)
+        extend.insert("uninstallStrictTls", "1");
+    run.layOut(extend);
+    const QString outside = QFileInfo(run.installDir()).path() + "/outside-" + name;
+    if (links)
+        QVERIFY(linkOutside(run, outside));
+    verifyCompleted(run, run.run(switched, all));
+    QCOMPARE(QFileInfo::exists(outside + "/precious.txt"), links);
+    QCOMPARE(documentsRequested(service), documents);
+    verifyReports(service, {"slow", "price"});
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestWholeRun)
 #include "tst_wholerun.moc"

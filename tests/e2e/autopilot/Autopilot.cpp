@@ -1,9 +1,10 @@
 // Loaded into the host through QT_QPA_GENERIC_PLUGINS=autopilot: plays the ';'-separated steps of
 // UNINSTALL_AUTOPILOT on the wizard's widgets by object name, logging each one done and each
-// address opened. Steps: wait:NAME, page:N, click:NAME, reason:ROW, type:NAME=TEXT,
-// closewindow:NAME (as a window manager asks), shot:NAME=FILE, sleep:MS, file:PATH (until it
-// exists), halfway:NAME (dies once that progress bar is halfway),
-// minimize:NAME (its window), restored:NAME (until its window is no longer minimized).
+// address opened. Steps: wait:NAME, page:N, click:NAME, reason:ROW, type:NAME=TEXT (a line or a
+// text field), closewindow:NAME (as a window manager asks), shot:NAME=FILE, sleep:MS, file:PATH
+// (until it exists), halfway:NAME (dies once that progress bar is halfway), value:NAME (logs the
+// value of that progress bar, shown or hidden, as "value NAME VALUE"), minimize:NAME (its window), restored:NAME (until
+// its window is no longer minimized).
 #include "VisibleWidget.h"
 
 #include <QtWidgets>
@@ -35,6 +36,17 @@ private:
         m_log.flush();
     }
 
+    bool logValue(const QString &name)
+    {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (auto *bar = top->findChild<QProgressBar *>(name)) {
+                record(QStringLiteral("value %1 %2").arg(name).arg(bar->value()));
+                return true;
+            }
+        }
+        return false;
+    }
+
     void tick()
     {
         if (m_steps.isEmpty()
@@ -57,6 +69,8 @@ private:
             auto *pages = qobject_cast<QStackedWidget *>(findVisibleWidget("processPage"));
             return pages && pages->currentIndex() == argument.toInt();
         }
+        if (verb == "value") // hidden or not
+            return logValue(argument);
         if (verb == "reason" && (widget = findVisibleWidget("frameOption_" + argument)))
             widget = widget->findChild<QCheckBox *>();
         auto *button = qobject_cast<QAbstractButton *>(widget);
@@ -80,6 +94,8 @@ private:
             button->click();
         else if (auto *line = qobject_cast<QLineEdit *>(widget); line && verb == "type")
             line->setText(argument.section('=', 1));
+        else if (auto *text = qobject_cast<QTextEdit *>(widget); text && verb == "type")
+            text->setPlainText(argument.section('=', 1));
         else if (verb == "closewindow")
             widget->window()->windowHandle()->close();
         else if (verb == "minimize")
