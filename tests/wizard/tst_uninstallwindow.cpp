@@ -82,17 +82,15 @@ class TestUninstallWindow : public QObject
         return QCoreApplication::exec() == 0;
     }
 
-    // The window's own removal, out of test mode, of the installation "app" in scratch: nothing
-    // else is named to it, and no report goes anywhere.
-    void removeInstallation(WindowDriver &driver, const QTemporaryDir &scratch)
+    // A run out of test mode on the installation "app" in scratch, with the installed documents
+    // in its own resources: nothing else is named to it, and no report goes anywhere.
+    RunContext scratchRun(const QTemporaryDir &scratch)
     {
-        QVERIFY(scratch.isValid());
-        writeReasons("\"q1\"");
         const QString app = scratch.filePath("app");
-        // The installed documents live in the run's own resources.
         for (const QString name : {"uninstallChose.json", "uninstallCause.json"}) {
             const QString document = "/uninstallConfig/" + name;
-            QVERIFY(QFile::copy(env.resourceRoot() + document, app + "/resources" + document));
+            QDir().mkpath(QFileInfo(app + "/resources" + document).path());
+            QFile::copy(env.resourceRoot() + document, app + "/resources" + document);
         }
         RunContext run = RunContext::fromHost();
         run.installRoot = QDir(app);
@@ -100,7 +98,14 @@ class TestUninstallWindow : public QObject
         run.updaterFile = app + "/no updater";
         run.testMode = false;
         run.reportUrl.clear();
-        driver.open(run);
+        return run;
+    }
+
+    void removeInstallation(WindowDriver &driver, const QTemporaryDir &scratch)
+    {
+        QVERIFY(scratch.isValid());
+        writeReasons("\"q1\"");
+        driver.open(scratchRun(scratch));
         driver.child<QAbstractButton>("btnContinue_1")->click();
         QTRY_VERIFY(!driver.reasonBox(1)->isHidden());
         driver.reasonBox(1)->click();
@@ -272,6 +277,20 @@ private slots:
         QCOMPARE(centreColour(driver.child("discountBg")), QColor(Qt::red));
         QCOMPARE(centreColour(driver.child("purchaseImg")), QColor(Qt::blue));
         QCOMPARE(centreColour(driver.child("titleLogo")), QColor(Qt::green));
+    }
+
+    // Out of test mode, Cancel on the discount offer ends the run as a cancel and removes nothing.
+    void cancelOnTheOfferRemovesNothing()
+    {
+        QTemporaryDir scratch;
+        const QString app = scratch.filePath("app");
+        writePicture(app + "/kept.png", Qt::red);
+        uninstallCancelled = false;
+        WindowDriver driver;
+        driver.open(scratchRun(scratch));
+        QVERIFY(endsRun([&] { driver.child<QAbstractButton>("btnCancel_1")->click(); }));
+        QCOMPARE(uninstallCancelled, true);
+        QVERIFY(QFileInfo::exists(app + "/kept.png"));
     }
 
     void languageBoxOffersTheSettingsLanguages()
