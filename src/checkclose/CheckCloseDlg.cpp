@@ -16,10 +16,6 @@ constexpr int exitWaitMilliseconds = 5000;
 
 } // namespace
 
-CheckCloseDlg::CheckCloseDlg(QWidget *parent)
-    : CheckCloseDlg(RunContext::fromHost(), parent)
-{}
-
 CheckCloseDlg::CheckCloseDlg(const RunContext &run, QWidget *parent)
     : LmMainWindowBase(parent)
     , m_productName(run.productName)

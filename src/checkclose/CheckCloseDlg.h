@@ -24,8 +24,6 @@ class CheckCloseDlg : public LmMainWindowBase
 public:
     // Names run's product and ends it inside run's installation root through run's ender.
     CheckCloseDlg(const RunContext &run, QWidget *parent);
-    // The run as the host describes it.
-    explicit CheckCloseDlg(QWidget *parent);
     ~CheckCloseDlg() override;
 
 signals:

@@ -159,7 +159,7 @@ private slots:
         QFile updater(DataDirectory::updaterFile()); // the upgrade offer is made with one only
         QVERIFY(QDir().mkpath(QFileInfo(updater).path()));
         QVERIFY(updater.open(QIODevice::WriteOnly));
-        CheckCloseDlg dialog(driver.window.get());
+        CheckCloseDlg dialog(RunContext::fromHost(), driver.window.get());
         QStringList cut;
         for (int page = 0; page < 6; ++page) {
             if (page == 5)

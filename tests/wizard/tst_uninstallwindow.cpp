@@ -4,6 +4,7 @@
 #include "UrlRecorder.h"
 #include "WindowDriver.h"
 #include "checkclose/CheckCloseDlg.h"
+#include "checkclose/ProcessEnder.h"
 #include "host/DataDirectory.h"
 #include "host/Framework.h"
 #include "host/LmSettings.h"
@@ -11,6 +12,12 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+// The product is not running here: there is nothing to end.
+struct EndsNothing : ProcessEnder
+{
+    platform::EndedProcesses endProduct(const QString &, const QString &) override { return {}; }
+};
 
 class TestUninstallWindow : public QObject
 {
@@ -243,7 +250,9 @@ private slots:
         QFETCH(int, key);
         QFETCH(bool, processesEnded);
         QWidget parent;
-        auto *dialog = new CheckCloseDlg(&parent);
+        RunContext run = RunContext::fromHost();
+        run.processEnder = std::make_shared<EndsNothing>();
+        auto *dialog = new CheckCloseDlg(run, &parent);
         QSignalSpy ended(dialog, &CheckCloseDlg::completeKill);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
