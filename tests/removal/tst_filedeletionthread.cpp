@@ -232,11 +232,10 @@ private slots:
             ::close(std::exchange(folder, inner));
         }
         ::close(folder);
-        rlimit limit = {};
-        ::getrlimit(RLIMIT_NOFILE, &limit);
-        const rlimit before = limit;
-        limit.rlim_cur = 64;
-        ::setrlimit(RLIMIT_NOFILE, &limit);
+        rlimit before = {};
+        ::getrlimit(RLIMIT_NOFILE, &before);
+        const rlimit low = {64, before.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &low);
         const Run run(install.path(), [] {});
         ::setrlimit(RLIMIT_NOFILE, &before);
 
