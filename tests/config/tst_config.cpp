@@ -64,7 +64,6 @@ class ConfigTest : public QObject
 private slots:
     void readsApps();
     void readsSurvey();
-    void plainFileNames();
     void initTestCase();
     void hostileServers_data();
     void hostileServers();
@@ -99,7 +98,6 @@ void ConfigTest::readsApps()
     QCOMPARE(content.apps.at(0).url, "u");
     QCOMPARE(content.apps.at(1).icon, QString());
     QCOMPARE(content.icons.at(0).fileName, "a.png");
-    QCOMPARE(content.icons.at(0).url, QUrl("http://x/a"));
     const QByteArray english = R"({"recommendApp": {"en": [{}]}})";
     QVERIFY(ConfigDocuments::readContent(english, "de").value().apps.isEmpty());
     QCOMPARE(ConfigDocuments::readContent("[1, 2]", "de").value().kind,
@@ -132,22 +130,6 @@ void ConfigTest::readsSurvey()
     const ConfigDocuments::Content other = ConfigDocuments::readContent(notBoolean, "de").value();
     QCOMPARE(other.singleChoice, false);
     QCOMPARE(other.causeKeys, QVector<QString>{"o"});
-}
-
-void ConfigTest::plainFileNames()
-{
-    const QStringList plain{"a.png", ".a.png", "a-con.png", "COM0.png", "Ü.png", "COM\u2074.png"};
-    for (const QString &name : plain)
-        QVERIFY2(ConfigDocuments::isPlainFileName(name), qPrintable(name));
-    // Names that leave the directory or name a device on some system.
-    for (const QString &name :
-         QStringList{"",          ".",        "..",       "...",           "a.png.",    "a.png ",
-                     "../a",      "sub/a",    "/tmp/a",   "..\\a",         "C:a",       "a:b",
-                     "a\nb",      "CON",      "con.png",  "NUL .tar.gz",   "Prn.txt",   "aux",
-                     "COM1",      "com9.png", "LPT1.log", "com\u00B9.png", "LPT\u00B3", "CONOUT$",
-                     "conin$.png"})
-        QVERIFY2(!ConfigDocuments::isPlainFileName(name), qPrintable(name));
-    QVERIFY(!ConfigDocuments::isPlainFileName(QString("a") + QChar(0) + "b"));
 }
 
 void ConfigTest::initTestCase()
@@ -208,10 +190,17 @@ void ConfigTest::hostileServers_data()
         << QStringList{"remote apps", "default apps", "default reasons", "done", "done"} << all;
     row("reason texts trickling", "/cause", S::trickle(100))
         << QStringList{"remote apps", "done", "default apps", "default reasons", "done"} << all;
-    const QStringList
-        hostile{"../escape.png", "ok1", "sub/x", "C:x", "..", "", "NUL.png", "ok2", "/tmp/abs.png"};
-    row("icon names that leave the cache", "/apps", apps(hostile, m_web))
-        << remote << cached({"banner_pic_en.png", "ok1", "ok2", "promotion_pic_en.png"});
+    // Only plain names are stored: none that leaves the cache or names a device on some system.
+    const QStringList plain{"a.png", ".a.png", "a-con.png", "COM0.png", "Ü.png", "COM\u2074.png"};
+    QStringList
+        hostile{"",         ".",        "..",          "...",           "a.png.",    "a.png ",
+                "sub/a",    "/tmp/a",   "..\\a",       "C:a",           "a:b",       "a\nb",
+                "CON",      "con.png",  "NUL .tar.gz", "Prn.txt",       "aux",       "COM1",
+                "com9.png", "LPT1.log", "CONOUT$",     "com\u00B9.png", "LPT\u00B3", "conin$.png"};
+    // Out of the cache and back in: stored, this name would show among the cached pictures.
+    hostile << "../pictures/up.png" << QString("a") + QChar(0) + "b";
+    row("icon names: only plain ones stored", "/apps", apps(hostile + plain, m_web))
+        << remote << cached(plain + QStringList{"banner_pic_en.png", "promotion_pic_en.png"});
     row("undecodable banner", banner, S::answer(200, "\x89PNG no")) << remote << bannerMissing;
     row("banner of huge pixel size", banner, S::answer(200, png(5000))) << remote << bannerMissing;
     row("huge banner", banner, S::endless(5 << 20)) << remote << bannerMissing;
@@ -304,11 +293,9 @@ void ConfigTest::updaterProof_data()
     QTest::newRow("http, wrong checksum")
         << "http" << Strings{{checksum, sum.left(63) + "0"}} << false;
     QTest::newRow("http, no checksum") << "http" << Strings() << false;
-    QTest::newRow("untrusted") << "untrusted" << Strings() << false;
     // Certificate errors are never ignored for the updater, even where the product allows it.
     QTest::newRow("untrusted, checksum, errors allowed")
         << "untrusted" << Strings{{checksum, sum}, {"uninstallStrictTls", "0"}} << false;
-    QTest::newRow("another host's") << "other host" << Strings() << false;
     QTest::newRow("another host's, checksum") << "other host" << Strings{{checksum, sum}} << false;
     QTest::newRow("trusted, strict") << "trusted" << Strings{{"uninstallStrictTls", "1"}} << true;
 }
@@ -344,7 +331,10 @@ void ConfigTest::updaterProof()
     QCOMPARE(updater.dir().entryList(QDir::Files),
              kept ? QStringList{updater.fileName()} : QStringList());
     QFile file(updater.filePath());
-    QVERIFY(!kept || (file.open(QIODevice::ReadOnly) && file.readAll() == program));
+    if (kept) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), program);
+    }
 #ifndef Q_OS_WIN
     QCOMPARE(updater.isExecutable(), kept);
 #endif

@@ -37,7 +37,8 @@ QString treeOf(const QString &root)
         const QString relative = it.next().mid(root.size() + 1);
         entries << (it.fileInfo().isDir() && !it.fileInfo().isSymLink() ? relative + '/' : relative);
     }
-    return entries.sort(), entries.join(' ');
+    entries.sort();
+    return entries.join(' ');
 }
 
 // The run of an installation at root with its resources inside, and the install records' folder.
@@ -57,7 +58,8 @@ struct Run
         : worker(installedAt(root, recorded))
     {
         QObject::connect(&worker, &FileDeletionThread::updateBar, onProgress);
-        worker.start(), worker.wait();
+        worker.start();
+        worker.wait();
     }
 
     FileDeletionThread worker;
@@ -77,6 +79,7 @@ private slots:
         qputenv("HOME", QFile::encodeName(m_scratch.path() + "/home"));
         makeTree(m_scratch.path(), "home/a install/a other/ install-link>install", m_scratch.path());
     }
+    void cleanup() { platform::TreeRemover::setBeforeEnterHook({}); }
 
     void removes_data()
     {
@@ -117,15 +120,18 @@ private slots:
             if (path == "swapped" && QDir().rename(install + "/swapped", outside.path() + "/moved"))
                 QFile::link(outside.path() + "/moved", install + "/swapped");
         });
-        const auto unhook = qScopeGuard([] { platform::TreeRemover::setBeforeEnterHook({}); });
         const QStringList last{"libuninstall.so", "product.ini", "resources/skins/a.qss"};
 
-        const auto gone = [&](const QString &e) { return !QFileInfo::exists(install + '/' + e); };
-        bool early = false; // a file that starts the uninstaller gone before the others
+        // A file that starts the uninstaller again gone while another entry is still there.
+        bool early = false;
         const Run run(install, [&] {
-            bool lastGone = false, otherLeft = false;
-            for (const QString &e : entries.split(' '))
-                (last.contains(e) ? lastGone : otherLeft) |= last.contains(e) == gone(e);
+            bool lastGone = false;
+            bool otherLeft = false;
+            for (const QString &entry : entries.split(' ')) {
+                const bool exists = QFileInfo::exists(install + '/' + entry);
+                lastGone = lastGone || (last.contains(entry) && !exists);
+                otherLeft = otherLeft || (!last.contains(entry) && exists);
+            }
             early = early || (lastGone && otherLeft);
         });
 
@@ -133,7 +139,9 @@ private slots:
         QCOMPARE(treeOf(outside.path()),
                  QString(entries.contains("swapped/") ? "moved/ moved/a.txt moved/b.txt " : "")
                      + "target.txt targetdir/ targetdir/inner.txt");
-        QVERIFY(!early && run.progress.size() == steps && run.progress.last().at(0) == 100);
+        QCOMPARE(early, false);
+        QCOMPARE(run.progress.size(), steps);
+        QCOMPARE(run.progress.last().at(0).toInt(), 100);
         QCOMPARE(run.worker.leftBehindCount(), leftBehind);
     }
 
@@ -143,10 +151,9 @@ private slots:
         QTest::addColumn<bool>("refused");
         QTest::addColumn<QString>("recorded");
 
-        std::vector<std::string> others = platform::accountHomes(); // and a system folder
-        for (const char *system :
-             {"/usr", "/usr/lib/x86_64-linux-gnu", "/var/log", "/usr/local/lib"})
-            others.push_back(system);
+        std::vector<std::string> others = platform::accountHomes(); // and system folders
+        others.insert(others.end(),
+                      {"/usr", "/usr/lib/x86_64-linux-gnu", "/var/log", "/usr/local/lib"});
         for (const std::string &other : others)
             if (QFileInfo(QString::fromStdString(other)).isDir())
                 QTest::newRow(other.c_str()) << QString::fromStdString(other) << true << QString();
@@ -171,7 +178,8 @@ private slots:
             const QString before = treeOf(scratch.path());
             const Run worker(
                 scratch.filePath(root), [] {}, record);
-            QVERIFY(worker.failures.size() == 1 && worker.progress.isEmpty());
+            QCOMPARE(worker.failures.size(), 1);
+            QCOMPARE(worker.progress.size(), 0);
             QCOMPARE(worker.failures.first().at(0).value<F>(), refused ? F::Refused : F::Missing);
             QCOMPARE(treeOf(scratch.path()), before);
         }
@@ -206,7 +214,6 @@ private slots:
             if (path.empty() && QDir().rename(base.path() + "/ancestor", base.path() + "/moved"))
                 QFile::link(base.path() + "/elsewhere", base.path() + "/ancestor");
         });
-        const auto unhook = qScopeGuard([] { platform::TreeRemover::setBeforeEnterHook({}); });
         const Run run(base.path() + "/ancestor/app", [] {});
         QCOMPARE(run.failures.size(), 1);
         QVERIFY(QFileInfo::exists(base.path() + "/elsewhere/app/precious.txt"));
@@ -225,11 +232,10 @@ private slots:
             ::close(std::exchange(folder, inner));
         }
         ::close(folder);
-        rlimit limit = {};
-        ::getrlimit(RLIMIT_NOFILE, &limit);
-        const rlimit before = limit;
-        limit.rlim_cur = 64;
-        ::setrlimit(RLIMIT_NOFILE, &limit);
+        rlimit before = {};
+        ::getrlimit(RLIMIT_NOFILE, &before);
+        const rlimit low = {64, before.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &low);
         const Run run(install.path(), [] {});
         ::setrlimit(RLIMIT_NOFILE, &before);
 

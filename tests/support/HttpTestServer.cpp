@@ -36,7 +36,6 @@ void HttpTestServer::respond(QTcpSocket *socket)
         return; // left in the socket until the whole request has arrived
     request.body = socket->read(headerEnd + length).mid(headerEnd);
     m_requests << request;
-    m_paths << request.path;
     const Handler handler = m_handlers.value(request.path);
     const Response r = handler ? handler(request) : answer(404, "not found");
     const qint64 size = r.endless || r.declaredLength >= 0 ? r.declaredLength : r.body.size();

@@ -49,8 +49,6 @@ public:
     void useTls(const QSslCertificate &c, const QSslKey &k) { m_identity = {c, k}; }
     QUrl url(const QString &path) const;
     QList<Request> requests() const { return m_requests; }
-    QStringList requestedPaths() const { return m_paths; }
-    void stop() { close(), qDeleteAll(findChildren<QAbstractSocket *>()); } // and every connection
 
 protected:
     void incomingConnection(qintptr descriptor) override;
@@ -61,5 +59,4 @@ private:
     QPair<QSslCertificate, QSslKey> m_identity;
     QMap<QString, Handler> m_handlers;
     QList<Request> m_requests;
-    QStringList m_paths;
 };

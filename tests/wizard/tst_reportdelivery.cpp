@@ -4,11 +4,10 @@
 #include "wizard/FeedbackReport.h"
 #include "wizard/ReportDelivery.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
+
+// An afternoon of a day and month below ten: a 12-hour clock or a lost zero shows.
+const QDateTime moment(QDate(2027, 3, 9), QTime(13, 5, 7));
 
 class TestReportDelivery : public QObject
 {
@@ -16,13 +15,13 @@ class TestReportDelivery : public QObject
     TestEnvironment m_env;
     std::unique_ptr<HttpTestServer> m_service;
 
-    // Reports to the service, or to no address, made at 13:05:07 on 9 March 2027; a refused one
-    // is posted again every 20 ms.
+    // Reports to the service, or to no address, made at that moment; a refused one is posted
+    // again every 20 ms.
     std::unique_ptr<ReportDelivery> delivery(bool withAddress, int giveUpMs = 5000)
     {
         RunContext run;
         run.reportUrl = withAddress ? m_service->url("/report").toString() : QString();
-        run.clock = [] { return QDateTime(QDate(2027, 3, 9), QTime(13, 5, 7)); };
+        run.clock = [] { return moment; };
         auto reports = std::make_unique<ReportDelivery>(run);
         reports->setTimes(20, giveUpMs);
         return reports;
@@ -60,8 +59,6 @@ private slots:
         FeedbackReport::Answers given{{}, typed.at(0), typed.at(1), typed.at(2)};
         for (const QString &reason : reasons.split(' '))
             given.reasons.append({QString(reason).remove('*'), reason.endsWith('*')});
-        // An afternoon of a day and month below ten: a 12-hour clock or a lost zero shows.
-        const QDateTime moment(QDate(2027, 3, 9), QTime(13, 5, 7));
         const QString user = QStringLiteral("{0f8fad5b-d9cb-469f-a165-70867728950e}");
         QCOMPARE(FeedbackReport::first({"Example Works", "en", "1001", "Demo Suite", "3.2.1"},
                                        user,
