@@ -60,3 +60,11 @@ void HttpTestServer::respond(QTcpSocket *socket)
         timer->start(r.delayMs);
     });
 }
+
+QStringList HttpTestServer::requestedPaths() const
+{
+    QStringList paths;
+    for (const Request &request : m_requests)
+        paths << request.path;
+    return paths;
+}

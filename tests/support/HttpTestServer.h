@@ -49,6 +49,7 @@ public:
     void useTls(const QSslCertificate &c, const QSslKey &k) { m_identity = {c, k}; }
     QUrl url(const QString &path) const;
     QList<Request> requests() const { return m_requests; }
+    QStringList requestedPaths() const;
 
 protected:
     void incomingConnection(qintptr descriptor) override;
