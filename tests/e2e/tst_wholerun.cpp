@@ -73,15 +73,14 @@ Preparation writingIni(const QByteArray &content, QIODevice::OpenMode mode = QIO
 }
 
 // The running product, which the run has to end: a copy of the sample product in the installation.
-bool startProduct(QProcess &product, const WholeRun &run, const QString &name)
+void startProduct(QProcess &product, const WholeRun &run, const QString &name)
 {
     const QString program = run.installDir() + '/' + name
                             + QString::fromStdString(platform::executableSuffix());
     product.setProcessEnvironment(run.environment());
-    if (!QFile::copy(DEMO_PRODUCT, program))
-        return false;
+    QVERIFY(QFile::copy(DEMO_PRODUCT, program));
     product.start(program, {name, "64"}); // its end takes a while
-    return product.waitForReadyRead(30000);
+    QVERIFY2(product.waitForReadyRead(30000), qPrintable(product.errorString()));
 }
 
 // Many files in a folder of the installation, for a removal that takes a while.
@@ -275,7 +274,9 @@ void TestWholeRun::completedRun()
     addFiles(run, bulkFiles);
     QProcess product;
     if (productRunning)
-        QVERIFY(startProduct(product, run, name));
+        startProduct(product, run, name);
+    if (QTest::currentTestFailed())
+        return;
     verifyCompleted(run, run.run(switched, script));
     QTRY_COMPARE(product.state(), QProcess::NotRunning);
     QCOMPARE(run.autopilotLog().filter("value "), QStringList{"value progressBar 100"});
@@ -348,7 +349,9 @@ void TestWholeRun::unattendedWithTheProductRunning()
     WholeRun run(name);
     run.layOut(service.extend());
     QProcess product;
-    QVERIFY(startProduct(product, run, name));
+    startProduct(product, run, name);
+    if (QTest::currentTestFailed())
+        return;
     run.platform = "xcb";
     verifyCompleted(run, run.run(unattended, QString()));
     QTRY_COMPARE(product.state(), QProcess::NotRunning);
