@@ -92,12 +92,9 @@ void UninstallProfile::setLoadingDeadline(int milliseconds)
     loadingDeadlineMs = milliseconds;
 }
 
-void UninstallProfile::prepareTls()
+void UninstallProfile::prepareTls(const RunContext &run)
 {
-    const LmProductInfo *product = LmProductInfo::instance();
-    const QString updater = product->extendParam(QStringLiteral("updateAppUrl"), QString());
-    if (!setsUpTls(product->extendParam(QStringLiteral("uninstallConfigURL"), QString()))
-        && (updater.isEmpty() || !setsUpTls(updater)))
+    if (!setsUpTls(run.configUrl) && (run.updaterUrl.isEmpty() || !setsUpTls(run.updaterUrl)))
         return;
     QThreadPool::globalInstance()->start([] { QSslConfiguration::defaultConfiguration(); });
 }
@@ -263,10 +260,10 @@ void UninstallProfile::downloadUpdater()
     // Only a program this run has proven is offered: one left by an earlier run never is.
     const QString path = m_run.updaterFile;
     QFile::remove(path);
-    const LmProductInfo *product = LmProductInfo::instance();
-    const QString address = product->extendParam(QStringLiteral("updateAppUrl"), QString());
+    const QString &address = m_run.updaterUrl;
     if (address.isEmpty())
         return;
+    const LmProductInfo *product = LmProductInfo::instance();
     m_updaterSha256
         = product->extendParam(QStringLiteral("updateAppSha256"), QString()).trimmed().toLower();
     bool numeric = false;

@@ -35,7 +35,7 @@ public:
 
     // Sets up the TLS library on a pool thread when the requests sent at construction will need
     // it, so that the window is built meanwhile instead of waiting for it.
-    static void prepareTls();
+    static void prepareTls(const RunContext &run);
     // Whatever has not arrived this long after construction (default 15000 ms) counts as
     // failed. Tests shorten it; a loader reads it when it is constructed.
     static void setLoadingDeadline(int milliseconds);

@@ -184,7 +184,6 @@ int runWizard(int argc, char **argv)
     if (!mayStart(argc, argv))
         return refuse();
 
-    UninstallProfile::prepareTls();
     debug("ceipg init!");
     LMGA::instance()->startService(4, QStringLiteral("uninstall"));
     sendMainEvent(QStringLiteral("uninstall_main"), QStringLiteral("uninstall_c_start"));
@@ -193,6 +192,7 @@ int runWizard(int argc, char **argv)
 
     // Read after the language is chosen, so that the run shows the language the host settled on.
     const RunContext run = RunContext::fromHost();
+    UninstallProfile::prepareTls(run);
     int result = showWizard(run);
     if (!uninstallCancelled && !run.testMode) {
         debug("unins000.exe running!");

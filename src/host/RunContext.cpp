@@ -39,6 +39,7 @@ RunContext RunContext::fromHost()
     run.language = LmResourceMgr::instance()->shownLanguage();
     run.testMode = productInTestMode();
     run.configUrl = product.extendParam(QStringLiteral("uninstallConfigURL"), QString());
+    run.updaterUrl = product.extendParam(QStringLiteral("updateAppUrl"), QString());
     run.reportUrl = vettedReportUrl(product);
     run.purchaseUrl = product.purchaseUrl(QString());
     run.afterUninstallUrl = product.afterUninstallUrl(run.productId);

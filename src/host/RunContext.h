@@ -33,6 +33,8 @@ struct RunContext
     bool testMode = false;
 
     QString configUrl;
+    // Where the upgrade offer's updater is downloaded from (empty: no offer).
+    QString updaterUrl;
     // Empty when the product names none or names one that is not http or https.
     QString reportUrl;
     QString purchaseUrl;

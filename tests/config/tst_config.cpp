@@ -314,10 +314,10 @@ void ConfigTest::updaterProof()
     if (server != "http")
         updates.useTls(identity.certificate, identity.key);
     updates.setResponse("/updater", S::answer(200, program));
-    product.insert("updateAppUrl", updates.url("/updater").toString());
     m_env.writeProductIni(product);
     RunContext run = m_run;
     run.configUrl.clear();
+    run.updaterUrl = updates.url("/updater").toString();
 
     UninstallProfile loader(run, {});
     // The download has ended, the program kept or dropped, when its reply is gone.
