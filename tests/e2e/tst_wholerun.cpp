@@ -64,6 +64,14 @@ QString recordedPath(const WholeRun &run)
     return QSettings(run.settingsFile(), QSettings::IniFormat).value("Install/Path").toString();
 }
 
+// Besides the path the layout records, the installer records the registration and the version.
+void recordRegistration(const WholeRun &run)
+{
+    QSettings records(run.settingsFile(), QSettings::IniFormat);
+    records.setValue("Install/Registered", 1);
+    records.setValue("Install/Version", "3.2.1");
+}
+
 Preparation writingIni(const QByteArray &content, QIODevice::OpenMode mode = QIODevice::WriteOnly)
 {
     return [content, mode](WholeRun &run) {
@@ -167,7 +175,8 @@ void verifyCompleted(const WholeRun &run, int result)
 {
     QCOMPARE(result, 512);
     QCOMPARE(run.productFiles(), keptFiles);
-    QCOMPARE(recordedPath(run), QString());
+    const QStringList records = QSettings(run.settingsFile(), QSettings::IniFormat).allKeys();
+    QCOMPARE(records.filter("Install/"), QStringList());
     QCOMPARE(run.standardError, QByteArray());
 }
 
@@ -271,6 +280,7 @@ void TestWholeRun::completedRun()
     const QString name = uniqueProduct();
     WholeRun run(name);
     run.layOut(service.extend());
+    recordRegistration(run);
     addFiles(run, bulkFiles);
     QProcess product;
     if (productRunning)
@@ -348,6 +358,7 @@ void TestWholeRun::unattendedWithTheProductRunning()
     const QString name = uniqueProduct();
     WholeRun run(name);
     run.layOut(service.extend());
+    recordRegistration(run);
     QProcess product;
     startProduct(product, run, name);
     if (QTest::currentTestFailed())

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "host/DataDirectory.h"
 #include "host/LMGA.h"
+#include "host/LmProductInfo.h"
 #include "host/LmSettings.h"
 #include "host/ProductIni.h"
 #include "host/RotatingFile.h"
@@ -97,6 +98,22 @@ private slots:
         }
         QCOMPARE(m_env.logTexts().last(), line);
         QCOMPARE(m_env.usageLabels().last(), line);
+    }
+
+    // The host refuses a product.ini over 64 KiB (even of empty lines), one with an overlong
+    // entry, and one naming the product with a path.
+    void unusableProductIni()
+    {
+        const QByteArray named = "[Product]\nName=Demo Suite\n";
+        const QByteArray refused[] = {named + QByteArray(64 * 1024, '\n'),
+                                      named + "ID=" + QByteArray(2000, '7'),
+                                      "[Product]\nName=../x\n"};
+        for (const QByteArray &text : refused) {
+            m_env.writeFile("product.ini", text);
+            LmProductInfo::instance()->load(m_env.installDir() + "/product.ini");
+            QCOMPARE(LmProductInfo::instance()->unusableReason().isEmpty(), false);
+        }
+        m_env.writeProductIni();
     }
 };
 
