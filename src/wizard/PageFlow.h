@@ -31,8 +31,6 @@ public:
              const QString &updaterFile);
 
     Step step() const;
-    // The step the form shows with these page indexes.
-    static Step stepAt(int page, int innerPage);
     void show(Step step);
     // Moves on from the page shown, with the usage event of leaving it; the removal waits for
     // the window once the user confirmed it.
@@ -61,6 +59,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The step the form shows with these page indexes.
+    static Step stepAt(int page, int innerPage);
     void answerClose(QCloseEvent *event);
     bool answerKey(QKeyEvent *event);
 
