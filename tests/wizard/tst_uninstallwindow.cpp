@@ -288,16 +288,32 @@ private slots:
         QCOMPARE(centreColour(driver.child("titleLogo")), QColor(Qt::green));
     }
 
-    // Out of test mode, Cancel on the discount offer ends the run as a cancel and removes nothing.
-    void cancelOnTheOfferRemovesNothing()
+    // Out of test mode, leaving before the confirmation ends the run as a cancel and removes
+    // nothing.
+    void leavingBeforeTheConfirmationRemovesNothing_data()
     {
+        QTest::addColumn<bool>("onSurvey"); // else on the discount offer
+        QTest::newRow("Cancel on the discount offer") << false;
+        QTest::newRow("window closed on the survey") << true;
+    }
+
+    void leavingBeforeTheConfirmationRemovesNothing()
+    {
+        QFETCH(bool, onSurvey);
         QTemporaryDir scratch;
         const QString app = scratch.filePath("app");
         writePicture(app + "/kept.png", Qt::red);
         uninstallCancelled = false;
         WindowDriver driver;
         driver.open(scratchRun(scratch));
-        QVERIFY(endsRun([&] { driver.child<QAbstractButton>("btnCancel_1")->click(); }));
+        if (onSurvey)
+            driver.child<QAbstractButton>("btnContinue_1")->click();
+        QVERIFY(endsRun([&] {
+            if (onSurvey)
+                driver.window->windowHandle()->close();
+            else
+                driver.child<QAbstractButton>("btnCancel_1")->click();
+        }));
         QCOMPARE(uninstallCancelled, true);
         QVERIFY(QFileInfo::exists(app + "/kept.png"));
     }
