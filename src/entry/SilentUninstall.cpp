@@ -37,11 +37,7 @@ void say(const QString &line)
 
 void sendMainEvent(const QString &label)
 {
-    LMGA::instance()->CEIP(QStringLiteral("uninstall"),
-                           QStringLiteral("uninstall_main"),
-                           LMGA::Event,
-                           label,
-                           0);
+    LMGA::uninstallEvent(QStringLiteral("uninstall_main"), label);
 }
 
 QString installFolder(const RunContext &run)

@@ -33,7 +33,7 @@ void debug(const char *text)
 
 void sendMainEvent(const QString &action, const QString &label)
 {
-    LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
+    LMGA::uninstallEvent(action, label);
 }
 
 // The data directory is named after the product, so its identity is needed before logging.

@@ -28,6 +28,11 @@ void LMGA::stopService()
 
 void LMGA::startOneceTimeCheck() {}
 
+void LMGA::uninstallEvent(const QString &action, const QString &label)
+{
+    instance()->CEIP(QStringLiteral("uninstall"), action, Event, label, 0);
+}
+
 void LMGA::CEIP(
     const QString &category, const QString &action, CEIPType type, const QString &label, int value)
 {

@@ -20,6 +20,8 @@ public:
               CEIPType type,
               const QString &label,
               int value);
+    // The wizard's events: category "uninstall", type Event, value 0.
+    static void uninstallEvent(const QString &action, const QString &label);
 
 private:
     LMGA() = default;

@@ -106,11 +106,7 @@ void FileDeletionThread::run()
     m_remover.reset();
     Log("debug", 1, QStringLiteral("deleteFilesAndDirectories complete!"));
     emit deleteComplete();
-    LMGA::instance()->CEIP(QStringLiteral("uninstall"),
-                           QStringLiteral("uninstall_complete"),
-                           LMGA::Event,
-                           QString(),
-                           0);
+    LMGA::uninstallEvent(QStringLiteral("uninstall_complete"), QString());
 }
 
 // The root is opened once, without following a link in any component, and judged by that handle.

@@ -115,11 +115,8 @@ void RecFrame::setBtnUrl(const QString &url)
     Log("debug", 1, QStringLiteral("RecFrame::setBtnUrl Url:") + url);
     const QUrl address(url, QUrl::TolerantMode);
     connect(ui->btnRecUrl, &QPushButton::clicked, this, [this, address] {
-        LMGA::instance()->CEIP(QStringLiteral("uninstall"),
-                               QStringLiteral("uninstall_recommend"),
-                               LMGA::Event,
-                               QStringLiteral("click_recommend_") + ui->recName->text(),
-                               0);
+        LMGA::uninstallEvent(QStringLiteral("uninstall_recommend"),
+                             QStringLiteral("click_recommend_") + ui->recName->text());
         QDesktopServices::openUrl(address);
     });
 }

@@ -14,11 +14,6 @@ namespace {
 enum Page { LoadingPage, DiscountPage, SurveyPage, RemovalPage };
 enum InnerPage { ReasonsPage, UpgradePage };
 
-void sendEvent(const QString &action, const QString &label)
-{
-    LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
-}
-
 // The usage events' labels of the buttons on the offer and survey steps; empty on others.
 struct EventLabels
 {
@@ -107,11 +102,13 @@ void PageFlow::forward()
         show(Step::DiscountOffer);
         break;
     case Step::DiscountOffer:
-        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("d_click_uninstall"));
+        LMGA::uninstallEvent(QStringLiteral("uninstall_continue"),
+                             QStringLiteral("d_click_uninstall"));
         show(Step::ReasonSurvey);
         break;
     case Step::ReasonSurvey:
-        sendEvent(QStringLiteral("uninstall_continue"), QStringLiteral("r_click_uninstall"));
+        LMGA::uninstallEvent(QStringLiteral("uninstall_continue"),
+                             QStringLiteral("r_click_uninstall"));
         m_ui.discountBg->show();
         // The upgrade offer is made only with a program that proved itself.
         if (QFileInfo(m_updaterFile).isFile()) {
@@ -132,14 +129,14 @@ void PageFlow::sendCancelEvent(Step step)
 {
     const QString label = eventLabels(step).cancel;
     if (!label.isEmpty())
-        sendEvent(QStringLiteral("uninstall_cancel"), label);
+        LMGA::uninstallEvent(QStringLiteral("uninstall_cancel"), label);
 }
 
 void PageFlow::sendPurchaseEvent() const
 {
     const QString label = eventLabels(step()).purchase;
     if (!label.isEmpty())
-        sendEvent(QStringLiteral("uninstall_purchase"), label);
+        LMGA::uninstallEvent(QStringLiteral("uninstall_purchase"), label);
 }
 
 QAbstractButton *PageFlow::pageButton(bool forward) const

@@ -13,11 +13,7 @@ ProductCheck::ProductCheck(const RunContext &run, QWidget *window)
 
 bool ProductCheck::productClosed()
 {
-    LMGA::instance()->CEIP(QStringLiteral("uninstall"),
-                           QStringLiteral("uninstall_continue"),
-                           LMGA::Event,
-                           QStringLiteral("u_click_uninstall"),
-                           0);
+    LMGA::uninstallEvent(QStringLiteral("uninstall_continue"), QStringLiteral("u_click_uninstall"));
     Log("debug", 1, QStringLiteral("check App isRunning?"));
     if (LmSingleInstance::instance()->isAppRunnabled())
         return true;

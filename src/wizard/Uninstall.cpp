@@ -25,15 +25,6 @@
 
 bool uninstallCancelled = false;
 
-namespace {
-
-void sendEvent(const QString &action, const QString &label)
-{
-    LMGA::instance()->CEIP(QStringLiteral("uninstall"), action, LMGA::Event, label, 0);
-}
-
-} // namespace
-
 Uninstall::Uninstall(const RunContext &run, QWidget *parent)
     : LmMainWindowBase(parent, {})
     , m_run(run)
@@ -47,7 +38,7 @@ Uninstall::Uninstall(const RunContext &run, QWidget *parent)
     initConnections();
     Log("debug", 1, QStringLiteral("Uninstall inint ending!"));
     postCreateDerivedMainWindow(false, true, nullptr);
-    sendEvent(QStringLiteral("uninstall_init"), QStringLiteral("init_success"));
+    LMGA::uninstallEvent(QStringLiteral("uninstall_init"), QStringLiteral("init_success"));
 }
 
 Uninstall::~Uninstall()
@@ -186,7 +177,7 @@ void Uninstall::startUninstalling()
         return;
     ui->btnClose->hide();
     deletionThread->start(QThread::InheritPriority);
-    sendEvent(QStringLiteral("uninstall_start"), QString());
+    LMGA::uninstallEvent(QStringLiteral("uninstall_start"), QString());
 }
 
 void Uninstall::close()
@@ -212,7 +203,8 @@ void Uninstall::close()
         m_delivery->deliverThenEnd();
         return;
     }
-    sendEvent(QStringLiteral("uninstall_success"), QStringLiteral("uninstall process success!"));
+    LMGA::uninstallEvent(QStringLiteral("uninstall_success"),
+                         QStringLiteral("uninstall process success!"));
     hide();
     m_delivery->deliverThenEnd();
     afterUninstall();
@@ -268,7 +260,7 @@ void Uninstall::updateApp()
     if (dragging)
         return;
     Log("debug", 1, QStringLiteral("Uninstall updateApp"));
-    sendEvent(QStringLiteral("uninstall_update"), QStringLiteral("update programe!"));
+    LMGA::uninstallEvent(QStringLiteral("uninstall_update"), QStringLiteral("update programe!"));
     uninstallCancelled = true;
     // Handed over as the program itself: no shell and no quote parsing in between.
     QProcess::startDetached(m_run.updaterFile, QStringList());
