@@ -26,12 +26,16 @@ class TestUninstallWindow : public QObject
     UrlRecorder urlRecorder;
     const QByteArray text = "<img src=/dev/zero><b>x</b>";
 
+    // Once started, the updater leaves the file updaterRan() beside itself.
     void writeUpdater()
     {
         QFile script(DataDirectory::updaterFile());
+        QFile::remove(updaterRan());
         QVERIFY(QDir().mkpath(QFileInfo(script).path()) && script.open(QIODevice::WriteOnly)
+                && script.write("#!/bin/sh\ntouch '" + QFile::encodeName(updaterRan()) + "'\n")
                 && script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
+    static QString updaterRan() { return QFileInfo(DataDirectory::updaterFile()).path() + "/ran"; }
 
     void writeReasons(const QByteArray &keys, bool singleChoice = false)
     {
@@ -217,6 +221,7 @@ private slots:
         QCOMPARE(driver.page(), reached);
         QCOMPARE(driver.child("btnUpdate")->isVisible(), updater && reached == "updatePage");
 
+        uninstallCancelled = false;
         const bool runEnded = endsRun([&] {
             if (way == "close") {
                 window->windowHandle()->close();
@@ -228,6 +233,9 @@ private slots:
             }
         });
         QCOMPARE(runEnded, ended);
+        QTRY_COMPARE(QFileInfo::exists(updaterRan()), way == "btnUpdate");
+        // Leaving for the updater, or from its offer, is no uninstall.
+        QCOMPARE(uninstallCancelled, after == "updatePage");
         QCOMPARE(driver.page(), after);
         QCOMPARE(driver.child("frameEmail")->isVisible(), finished);
     }
