@@ -9,7 +9,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
-#include <QJsonDocument>
 
 TestEnvironment::TestEnvironment()
 {
@@ -65,30 +64,6 @@ void TestEnvironment::writeFile(const QString &relativePath, const QByteArray &c
     QDir().mkpath(QFileInfo(file).absolutePath());
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
-}
-
-// The fourth field of each line of the log, or the label of each usage event.
-static QStringList fieldsOf(const QString &fileName, bool usage)
-{
-    QFile file(fileName);
-    QStringList texts;
-    const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    for (const QByteArray &line : content.split('\n')) {
-        if (!line.isEmpty())
-            texts << (usage ? QJsonDocument::fromJson(line)["label"].toString()
-                            : QString::fromUtf8(line).section(QLatin1Char('\t'), 3));
-    }
-    return texts;
-}
-
-QStringList TestEnvironment::logTexts() const
-{
-    return fieldsOf(logFile(), false);
-}
-
-QStringList TestEnvironment::usageLabels() const
-{
-    return fieldsOf(DataDirectory::usageFile(), true);
 }
 
 void TestEnvironment::clearLogAndUsage()

@@ -29,9 +29,6 @@ public:
     void installKitResources();
     void writeFile(const QString &relativePath, const QByteArray &content);
 
-    // The text of every log line written so far, and the label of every usage event.
-    QStringList logTexts() const;
-    QStringList usageLabels() const;
     void clearLogAndUsage();
 
     static QString sourceDir();
