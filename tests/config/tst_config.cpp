@@ -55,6 +55,18 @@ Cache cached(const QStringList &names, const Cache &resized = {})
     return cache;
 }
 
+// Icon names never stored: each leaves the cache or names a device on some system.
+QStringList unstoredNames()
+{
+    QStringList
+        names{"",         ".",        "..",          "...",           "a.png.",    "a.png ",
+              "sub/a",    "/tmp/a",   "..\\a",       "C:a",           "a:b",       "a\nb",
+              "CON",      "con.png",  "NUL .tar.gz", "Prn.txt",       "aux",       "COM1",
+              "com9.png", "LPT1.log", "CONOUT$",     "com\u00B9.png", "LPT\u00B3", "conin$.png"};
+    // Out of the cache and back in: stored, this name would show among the cached pictures.
+    return names << "../pictures/up.png" << QString("a") + QChar(0) + "b";
+}
+
 } // namespace
 
 class ConfigTest : public QObject
@@ -190,16 +202,8 @@ void ConfigTest::hostileServers_data()
         << QStringList{"remote apps", "default apps", "default reasons", "done", "done"} << all;
     row("reason texts trickling", "/cause", S::trickle(100))
         << QStringList{"remote apps", "done", "default apps", "default reasons", "done"} << all;
-    // Only plain names are stored: none that leaves the cache or names a device on some system.
     const QStringList plain{"a.png", ".a.png", "a-con.png", "COM0.png", "Ü.png", "COM\u2074.png"};
-    QStringList
-        hostile{"",         ".",        "..",          "...",           "a.png.",    "a.png ",
-                "sub/a",    "/tmp/a",   "..\\a",       "C:a",           "a:b",       "a\nb",
-                "CON",      "con.png",  "NUL .tar.gz", "Prn.txt",       "aux",       "COM1",
-                "com9.png", "LPT1.log", "CONOUT$",     "com\u00B9.png", "LPT\u00B3", "conin$.png"};
-    // Out of the cache and back in: stored, this name would show among the cached pictures.
-    hostile << "../pictures/up.png" << QString("a") + QChar(0) + "b";
-    row("icon names: only plain ones stored", "/apps", apps(hostile + plain, m_web))
+    row("icon names: only plain ones stored", "/apps", apps(unstoredNames() + plain, m_web))
         << remote << cached(plain + QStringList{"banner_pic_en.png", "promotion_pic_en.png"});
     row("undecodable banner", banner, S::answer(200, "\x89PNG no")) << remote << bannerMissing;
     row("banner of huge pixel size", banner, S::answer(200, png(5000))) << remote << bannerMissing;
